@@ -1,1 +1,10 @@
-int main() { return 0; }
+#include "hrsmooth_run.hpp"
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    const int status = run_hrsmooth(argc, argv, stdout);
+    std::fflush(stdout);
+    return status;
+}

@@ -1,0 +1,38 @@
+#include "hrsmooth_fixture.hpp"
+
+#include "run_process.hpp"
+
+#include <filesystem>
+
+std::string crlf_lines(std::initializer_list<std::string> lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+std::string hrm_file(const std::string& length_line, const std::string& interval_line,
+                     std::initializer_list<std::string> samples)
+{
+    std::string text = crlf_lines({"[Params]", length_line, interval_line, "[Note]", "Easy ride",
+                                   "[HRData]"});
+    for (const std::string& s : samples)
+        text += s + "\r\n";
+    return text;
+}
+
+SmoothResult HrsmoothRun::run(const std::vector<std::string>& args, const std::string& output_name)
+{
+    const ProcessResult p = run_process(HRSMOOTH_PATH, args, dir.path.string());
+    EXPECT_EQ(p.errors, "") << "nothing goes to standard error";
+    const std::filesystem::path out = dir.path / output_name;
+    return SmoothResult{p.status, p.output,
+                        std::filesystem::is_regular_file(out) ? read_file(out) : "<none>"};
+}
+
+SmoothResult HrsmoothRun::smooth(const std::string& mode, const std::string& input)
+{
+    write_file(dir.path / "in.hrm", input);
+    return run({mode, "in.hrm", "out.hrm"});
+}
