@@ -1,0 +1,88 @@
+#include "finishcalc.hpp"
+
+#include "crlf_output.hpp"
+#include "number_printer.hpp"
+#include "read_distance.hpp"
+#include "time_pieces.hpp"
+
+#include <cmath>
+#include <string>
+#include <string_view>
+
+namespace {
+
+constexpr double one_sixtieth = 0.016666666666666666;  // the double just below 1/60
+
+constexpr std::string_view time_too_small = "Time is too small\n";
+constexpr std::string_view too_many_colons = "Time format incorrect: Too many colons\n";
+constexpr std::string_view out_of_range = "Result is out of range\n";
+
+std::string usage_text(const std::string& program)
+{
+    return "finishcalc - finish time of a race run at a given pace per mile\n"
+           "Free software, distributed under the MIT license.\n"
+           "Report problems to the hrmtools maintainers.\n"
+           "\n"
+           "Usage: " + program + " distance pace\n"
+           "distance in miles (default, eg, 10 or 10m) or kilometers (eg, 8k)\n"
+           "Use just h for half marathon, just m for marathon\n"
+           "pace in mins:secs, eg, 5:04, 11:00\n"
+           "Example: 5k race at 7 mins, 30 secs is\n" +
+           program + " 5k 7:30\n"
+           "Example: 10 mile race at 6 mins flat is\n" +
+           program + " 10 6:00\n"
+           "Example: marathon at 8 mins 5 secs is\n" +
+           program + " m 8:05\n";
+}
+
+// The result line: hours, minutes and seconds split off the total by fmod, nothing rounded
+// before printing. Under an hour prints minutes:seconds, otherwise also the whole minutes.
+std::string finish_time_line(double total_minutes)
+{
+    const double remainder = std::fmod(total_minutes, 60.0);
+    const double hours = (total_minutes - remainder) * one_sixtieth;
+    const double fraction = std::fmod(remainder, 1.0);
+    const double minutes = remainder - fraction;
+    const double seconds = fraction * 60.0;
+    const std::string seconds_text = format_fixed(seconds, tenths_zero_padded_4);
+    if (hours == 0.0)
+        return "\nFinish time is " + format_fixed(minutes, whole_number) + ":" + seconds_text + "\n";
+    return "\nFinish time is " + format_fixed(hours, whole_number) + ":" +
+           format_fixed(minutes, whole_zero_padded_2) + ":" + seconds_text + ", or " +
+           format_fixed(hours * 60.0 + minutes, whole_space_padded_2) + ":" + seconds_text + "\n";
+}
+
+}  // namespace
+
+int run_finishcalc(int argc, char** argv, std::FILE* console)
+{
+    if (argc < 3) {
+        write_crlf(console, usage_text(argc > 0 && argv[0] != nullptr ? argv[0] : ""));
+        return 1;
+    }
+    const DistanceResult distance = read_distance(argv[1]);
+    if (distance.status != 0) {
+        write_crlf(console, distance.message);
+        return distance.status;
+    }
+    std::string pace = argv[2];  // a copy: it is cut at its colons
+    if (pace.size() < 2) {
+        write_crlf(console, time_too_small);
+        return 4;
+    }
+    const ColonCut colons = cut_at_colons(pace);
+    if (colons.count > 1) {
+        write_crlf(console, too_many_colons);
+        return 4;
+    }
+    // No colon: the whole text is seconds. One colon: minutes, then seconds.
+    const double pace_minutes = colons.count == 1 ? piece_value(pace, 0) : 0.0;
+    const double pace_seconds = piece_value(pace, colons.count == 1 ? colons.first + 1 : 0);
+    const double total_minutes = (pace_seconds * one_sixtieth + pace_minutes) * distance.miles;
+    if (!std::isfinite(total_minutes)) {
+        write_crlf(console, out_of_range);
+        return 5;
+    }
+    write_crlf(console, finish_time_line(total_minutes));
+    return 0;
+}

@@ -1,0 +1,100 @@
+#include "pacecalc.hpp"
+
+#include "crlf_output.hpp"
+#include "number_printer.hpp"
+#include "read_distance.hpp"
+#include "time_pieces.hpp"
+
+#include <cmath>
+#include <string>
+#include <string_view>
+
+namespace {
+
+constexpr double one_sixtieth = 0.016666666666666666;  // the double just below 1/60
+
+constexpr std::string_view time_too_small = "Time is too small\n";
+constexpr std::string_view too_many_colons = "Time format incorrect: Too many colons\n";
+constexpr std::string_view out_of_range = "Result is out of range\n";
+
+std::string usage_text(const std::string& program)
+{
+    return "pacecalc - average pace per mile of a race run in a given time\n"
+           "Free software, distributed under the MIT license.\n"
+           "Report problems to the hrmtools maintainers.\n"
+           "\n"
+           "Usage: " + program + " distance total_time\n"
+           "distance in miles (default, eg, 10 or 10m) or kilometers (eg, 8k)\n"
+           "Use just h for half marathon, just m for marathon\n"
+           "time in mins:secs or hrs:mins:secs, eg, 15:04, 81:17, 2:31:00\n"
+           "Example: 5k race in 17 mins, 30 secs is\n" +
+           program + " 5k 17:30\n"
+           "Example: 10 mile race in 1 hour, 6 mins, and no secs is\n" +
+           program + " 10 1:06:00, or\n" +
+           program + " 10 66:00\n"
+           "Example: marathon in 3 hours, 7 mins, and 4 secs is\n" +
+           program + " m 3:07:04\n";
+}
+
+// The time in minutes from the pieces of a time cut at its colons: seconds alone,
+// minutes:seconds or hours:minutes:seconds, each piece converted in turn from first to last.
+double total_minutes_of(const std::string& time, const ColonCut& colons)
+{
+    double hours = 0.0;
+    double minutes = 0.0;
+    double seconds = 0.0;
+    if (colons.count == 0) {
+        seconds = piece_value(time, 0);
+    } else if (colons.count == 1) {
+        minutes = piece_value(time, 0);
+        seconds = piece_value(time, colons.first + 1);
+    } else {
+        hours = piece_value(time, 0);
+        minutes = piece_value(time, colons.first + 1);
+        seconds = piece_value(time, colons.second + 1);
+    }
+    return seconds * one_sixtieth + hours * 60.0 + minutes;
+}
+
+// The result line: whole minutes and seconds split off the pace by fmod, nothing rounded before
+// printing, hours never split off.
+std::string pace_line(double pace)
+{
+    const double fraction = std::fmod(pace, 1.0);
+    const double whole_minutes = pace - fraction;
+    const double seconds = fraction * 60.0;
+    return "\nPace is " + format_fixed(whole_minutes, whole_number) + ":" +
+           format_fixed(seconds, tenths_zero_padded_4) + " per mile\n";
+}
+
+}  // namespace
+
+int run_pacecalc(int argc, char** argv, std::FILE* console)
+{
+    if (argc < 3) {
+        write_crlf(console, usage_text(argc > 0 && argv[0] != nullptr ? argv[0] : ""));
+        return 1;
+    }
+    const DistanceResult distance = read_distance(argv[1]);
+    if (distance.status != 0) {
+        write_crlf(console, distance.message);
+        return distance.status;
+    }
+    std::string time = argv[2];  // a copy: it is cut at its colons
+    if (time.size() < 3) {
+        write_crlf(console, time_too_small);
+        return 4;
+    }
+    const ColonCut colons = cut_at_colons(time);
+    if (colons.count > 2) {
+        write_crlf(console, too_many_colons);
+        return 4;
+    }
+    const double pace = total_minutes_of(time, colons) / distance.miles;
+    if (!std::isfinite(pace)) {
+        write_crlf(console, out_of_range);
+        return 5;
+    }
+    write_crlf(console, pace_line(pace));
+    return 0;
+}
