@@ -1,9 +1,13 @@
 // Micro-benchmarks of the number reading and the whole-number lines hrsmooth writes.
 #include "number_text.hpp"
+#include "sample_reader.hpp"
+#include "sample_lines.hpp"
 #include "sample_smoothing.hpp"
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,22 +34,55 @@ BENCHMARK_CAPTURE(read_number, d_exponent, std::string("2.5D-2 k"), ExponentLett
 BENCHMARK_CAPTURE(read_number, twenty_digits, std::string("12345678901234567890\n"),
                   ExponentLetters::e_only);
 
-// The sample lines: whole numbers as heart rates have them, and a few far larger ones.
-void format_lines(benchmark::State& state, std::vector<double> values)
+// read_samples over a file of heart rates, one per line, as the input block holds them.
+void read_heart_rates(benchmark::State& state, const char* line_end)
 {
-    char line[sample_line_max];
-    std::size_t i = 0;
+    const std::size_t count = 100'000;
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i)
+        text += std::to_string(60 + (i * 37) % 140) + line_end;
+    std::FILE* file = std::tmpfile();
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::vector<double> buffer(2 * count);
     for (auto _ : state) {
-        char* end = format_sample_line(values[i], line);
-        benchmark::DoNotOptimize(end);
-        benchmark::ClobberMemory();
-        i = i + 1 == values.size() ? 0 : i + 1;
+        std::rewind(file);
+        TextInput in;
+        in.file = file;
+        in.capacity = std::size_t{1} << 18;
+        in.block = std::make_unique_for_overwrite<char[]>(in.capacity);
+        SampleStore store{buffer.data(), count};
+        const bool ok = read_samples(in, store);
+        benchmark::DoNotOptimize(ok);
+        in.file = nullptr;
     }
-    state.SetItemsProcessed(state.iterations());
+    std::fclose(file);
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * count));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 
-BENCHMARK_CAPTURE(format_lines, heart_rates, std::vector<double>{62.3, 99.5, 100.4, 141.7, 187.2});
-BENCHMARK_CAPTURE(format_lines, large, std::vector<double>{-4294967296.5, 9.1e18, 1e19, 1e300});
+BENCHMARK_CAPTURE(read_heart_rates, lf, "\n");
+BENCHMARK_CAPTURE(read_heart_rates, crlf, "\r\n");
+
+// The sample lines, one after the other as hrsmooth writes them: smoothed heart rates, and
+// values far larger.
+void format_lines(benchmark::State& state, double first, double step)
+{
+    std::vector<double> values(4096);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i] = first + step * static_cast<double>((i * 37) % 140);
+    std::vector<char> text(values.size() * sample_line_max);
+    for (auto _ : state) {
+        char* to = text.data();
+        for (double v : values)
+            to = format_sample_line(v, to);
+        benchmark::DoNotOptimize(to);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * values.size()));
+}
+
+BENCHMARK_CAPTURE(format_lines, heart_rates, 60.3, 1.0);
+BENCHMARK_CAPTURE(format_lines, large, -4294967296.5, 1.3e17);
 
 }  // namespace
 
