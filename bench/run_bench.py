@@ -142,22 +142,19 @@ def throughput(args, data_dir, out_dir):
 
 def startup(args, data_dir, out_dir):
     rows = []
-    calculators = {}
+    commands = {"minimal C program": [args.minimal]}
     for name, path, argv in (("finishcalc", args.finishcalc, ["10", "8:00"]),
                              ("pacecalc", args.pacecalc, ["10", "1:20:00"])):
         if path and os.path.exists(path):
-            calculators[name] = [path] + argv
+            commands[name] = [path] + argv
         else:
             print("  %s: not built in this tree, its start-up is skipped" % name, flush=True)
-    if calculators:
-        commands = {"minimal C program": [args.minimal]}
-        commands.update(calculators)
-        walls, _ = time_in_turn(args.spawner, commands, args.startup_runs)
-        base = statistics.median(walls["minimal C program"])
-        for name in commands:
-            wall = statistics.median(walls[name])
-            rows.append({"what": name, "wall": wall, "ratio": wall / base,
-                         "against": "minimal C program", "limit": 1.3 if name in calculators else None})
+    walls, _ = time_in_turn(args.spawner, commands, args.startup_runs)
+    base = statistics.median(walls["minimal C program"])
+    for name in commands:
+        wall = statistics.median(walls[name])
+        rows.append({"what": name, "wall": wall, "ratio": wall / base, "against": "minimal C program",
+                     "limit": 1.3 if name != "minimal C program" else None})
     ride = test_file(data_dir, RIDE_SAMPLES)
     commands = {
         "cp of the ride": [shutil.which("cp"), ride, os.path.join(out_dir, "ride_cp.hrm")],
@@ -232,8 +229,8 @@ def main():
     p.add_argument("--finishcalc", default="")
     p.add_argument("--pacecalc", default="")
     p.add_argument("--micro", default="", help="the micro-benchmark program")
-    p.add_argument("--runs", type=int, default=7, help="runs of each large-file timing")
-    p.add_argument("--startup-runs", type=int, default=400, help="runs of each start-up timing")
+    p.add_argument("--runs", type=int, default=9, help="runs of each large-file timing")
+    p.add_argument("--startup-runs", type=int, default=500, help="runs of each start-up timing")
     args = p.parse_args()
     data_dir = os.path.join(args.work_dir, "data")
     out_dir = os.path.join(args.work_dir, "out")

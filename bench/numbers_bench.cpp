@@ -1,8 +1,8 @@
-// Micro-benchmarks of the number reading and the whole-number lines hrsmooth writes.
+// Micro-benchmarks of the number reading (read_number_text, hrsmooth's sample reader) and of
+// the whole-number lines hrsmooth writes.
 #include "number_text.hpp"
-#include "sample_reader.hpp"
 #include "sample_lines.hpp"
-#include "sample_smoothing.hpp"
+#include "sample_reader.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -34,7 +34,8 @@ BENCHMARK_CAPTURE(read_number, d_exponent, std::string("2.5D-2 k"), ExponentLett
 BENCHMARK_CAPTURE(read_number, twenty_digits, std::string("12345678901234567890\n"),
                   ExponentLetters::e_only);
 
-// read_samples over a file of heart rates, one per line, as the input block holds them.
+// read_samples over a file of heart rates, one per line, into a buffer already in memory (the
+// page faults of a fresh buffer are left to the whole-program benchmark).
 void read_heart_rates(benchmark::State& state, const char* line_end)
 {
     const std::size_t count = 100'000;
