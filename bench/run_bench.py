@@ -84,25 +84,33 @@ def test_file(data_dir, count):
     if not os.path.exists(path):
         print("  writing %s" % os.path.basename(path), flush=True)
         write_hrm(path, count)
+        os.sync()  # not to be written back while the programs are timed
     return path
 
 
 # ---------------------------------------------------------------- timing
 
-def run_once(spawner, argv):
-    """Runs argv through the spawn_timed helper: (wall seconds, peak RSS bytes, exit status)."""
+def run_once(spawner, argv, output):
+    """Runs argv through the spawn_timed helper: (wall seconds, peak RSS bytes, exit status).
+
+    `output`, the file the program writes, is removed first: every run creates a new file, and
+    none waits for the kernel to finish writing back and truncating the previous run's output,
+    which on this machine added up to 80 ms to a run."""
+    if output and os.path.exists(output):
+        os.remove(output)
     done = subprocess.run([spawner] + argv, stdout=subprocess.PIPE, check=True, text=True)
     ns, kib, status = (int(field) for field in done.stdout.split())
     return ns / 1e9, kib * 1024, status
 
 
 def time_in_turn(spawner, commands, runs):
-    """Runs each command once per round, `runs` rounds: per command, lists of walls and RSS."""
+    """Runs each command once per round, `runs` rounds: per command, lists of walls and RSS.
+    `commands` maps each name to its argv and the file it writes (or None)."""
     walls = {name: [] for name in commands}
     peaks = {name: [] for name in commands}
     for _ in range(runs):
-        for name, argv in commands.items():
-            wall, peak, status = run_once(spawner, argv)
+        for name, (argv, output) in commands.items():
+            wall, peak, status = run_once(spawner, argv, output)
             if status != 0:
                 sys.exit("%s ended with status %d: %s" % (name, status, " ".join(argv)))
             walls[name].append(wall)
@@ -120,8 +128,8 @@ def throughput(args, data_dir, out_dir):
         out_base = os.path.join(out_dir, "baseline.hrm")
         out_tool = os.path.join(out_dir, "hrsmooth.hrm")
         commands = {
-            "baseline": [args.baseline, "3", path, out_base],
-            "hrsmooth": [args.hrsmooth, "3", path, out_tool],
+            "baseline": ([args.baseline, "3", path, out_base], out_base),
+            "hrsmooth": ([args.hrsmooth, "3", path, out_tool], out_tool),
         }
         runs = args.runs if count < 10_000_000 else max(3, args.runs - 2)
         walls, peaks = time_in_turn(args.spawner, commands, runs)
@@ -142,11 +150,11 @@ def throughput(args, data_dir, out_dir):
 
 def startup(args, data_dir, out_dir):
     rows = []
-    commands = {"minimal C program": [args.minimal]}
+    commands = {"minimal C program": ([args.minimal], None)}
     for name, path, argv in (("finishcalc", args.finishcalc, ["10", "8:00"]),
                              ("pacecalc", args.pacecalc, ["10", "1:20:00"])):
         if path and os.path.exists(path):
-            commands[name] = [path] + argv
+            commands[name] = ([path] + argv, None)
         else:
             print("  %s: not built in this tree, its start-up is skipped" % name, flush=True)
     walls, _ = time_in_turn(args.spawner, commands, args.startup_runs)
@@ -156,9 +164,11 @@ def startup(args, data_dir, out_dir):
         rows.append({"what": name, "wall": wall, "ratio": wall / base, "against": "minimal C program",
                      "limit": 1.3 if name != "minimal C program" else None})
     ride = test_file(data_dir, RIDE_SAMPLES)
+    ride_cp = os.path.join(out_dir, "ride_cp.hrm")
+    ride_out = os.path.join(out_dir, "ride.hrm")
     commands = {
-        "cp of the ride": [shutil.which("cp"), ride, os.path.join(out_dir, "ride_cp.hrm")],
-        "hrsmooth 3 on the ride": [args.hrsmooth, "3", ride, os.path.join(out_dir, "ride.hrm")],
+        "cp of the ride": ([shutil.which("cp"), ride, ride_cp], ride_cp),
+        "hrsmooth 3 on the ride": ([args.hrsmooth, "3", ride, ride_out], ride_out),
     }
     walls, _ = time_in_turn(args.spawner, commands, args.startup_runs)
     base = statistics.median(walls["cp of the ride"])
