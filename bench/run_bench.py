@@ -161,7 +161,8 @@ def startup(args, data_dir, out_dir):
     base = statistics.median(walls["minimal C program"])
     for name in commands:
         wall = statistics.median(walls[name])
-        rows.append({"what": name, "wall": wall, "ratio": wall / base, "against": "minimal C program",
+        rows.append({"what": name, "wall": wall, "ratio": wall / base,
+                     "against": "minimal C program",
                      "limit": 1.3 if name != "minimal C program" else None})
     ride = test_file(data_dir, RIDE_SAMPLES)
     ride_cp = os.path.join(out_dir, "ride_cp.hrm")
@@ -205,7 +206,8 @@ def report(args, rows, starts):
     lines.append("| program | wall ms | ratio | against |")
     lines.append("|---|---:|---:|---|")
     for s in starts:
-        lines.append("| %s | %.3f | %.2f | %s |" % (s["what"], s["wall"] * 1e3, s["ratio"], s["against"]))
+        lines.append("| %s | %.3f | %.2f | %s |" % (
+            s["what"], s["wall"] * 1e3, s["ratio"], s["against"]))
     lines.append("")
     lines.append("## Targets\n")
     big = [r for r in rows if r["samples"] == 10_000_000 and r["tool"] == "hrsmooth"]
@@ -213,8 +215,9 @@ def report(args, rows, starts):
         lines.append(verdict("hrsmooth on 10,000,000 samples at least 10x faster than the baseline",
                              "%.1fx" % r["ratio"], r["ratio"] >= 10))
         limit = 16 * r["samples"] + 4 * MIB
-        lines.append(verdict("peak memory at most 16 bytes/sample + 4 MiB (%.1f MiB)" % (limit / MIB),
-                             "%.1f MiB" % (r["peak"] / MIB), r["peak"] <= limit))
+        lines.append(verdict(
+            "peak memory at most 16 bytes/sample + 4 MiB (%.1f MiB)" % (limit / MIB),
+            "%.1f MiB" % (r["peak"] / MIB), r["peak"] <= limit))
     for s in starts:
         if s["limit"] is not None:
             lines.append(verdict("%s within %.1fx of %s" % (s["what"], s["limit"], s["against"]),

@@ -36,14 +36,16 @@ inline bool fits_compact(double value)
 // the buffer's storage is that of doubles.
 inline double compact_sample(const SampleStore& store, std::size_t index)
 {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(store.values);
     CompactSample c;
-    std::memcpy(&c, reinterpret_cast<const unsigned char*>(store.values) + index * sizeof c, sizeof c);
+    std::memcpy(&c, bytes + index * sizeof c, sizeof c);
     return c;
 }
 
 inline void keep_compact(SampleStore& store, CompactSample c)
 {
-    std::memcpy(reinterpret_cast<unsigned char*>(store.values) + store.held * sizeof c, &c, sizeof c);
+    auto* bytes = reinterpret_cast<unsigned char*>(store.values);
+    std::memcpy(bytes + store.held * sizeof c, &c, sizeof c);
     ++store.held;
 }
 

@@ -31,7 +31,8 @@ std::vector<double> walk(std::size_t count)
 std::string header_for(std::size_t count)
 {
     char interval[64];
-    std::snprintf(interval, sizeof interval, "Interval=%.17g", 7200.0 / (static_cast<double>(count) - 0.5));
+    const double seconds = 7200.0 / (static_cast<double>(count) - 0.5);
+    std::snprintf(interval, sizeof interval, "Interval=%.17g", seconds);
     return crlf_lines({"[Params]", "Length=2:00:00.0", interval, "[Note]", "Series", "[HRData]"});
 }
 
