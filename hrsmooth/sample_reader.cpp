@@ -52,7 +52,7 @@ const char* hold_number_run(TextInput& in)
 // block, and stops before the first that does not, or when the store is full.
 void read_plain_samples(TextInput& in, SampleStore& store)
 {
-    constexpr std::ptrdiff_t longest = 16;  // 15 digits and the blank after them
+    constexpr std::size_t longest = 16;  // 15 digits and the blank after them
     const char* const block = in.block.get();
     if (in.end - in.next < longest)
         return;
