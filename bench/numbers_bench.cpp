@@ -23,7 +23,7 @@ void read_number(benchmark::State& state, const std::string& text, ExponentLette
         NumberText n = read_number_text(first, last, letters);
         benchmark::DoNotOptimize(n);
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 
 BENCHMARK_CAPTURE(read_number, heart_rate, std::string("142\n"), ExponentLetters::e_only);
@@ -57,8 +57,8 @@ void read_heart_rates(benchmark::State& state, const char* line_end)
         in.file = nullptr;
     }
     std::fclose(file);
-    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * count));
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 
 BENCHMARK_CAPTURE(read_heart_rates, lf, "\n");
@@ -79,7 +79,7 @@ void format_lines(benchmark::State& state, double first, double step)
         benchmark::DoNotOptimize(to);
         benchmark::ClobberMemory();
     }
-    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * values.size()));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(values.size()));
 }
 
 BENCHMARK_CAPTURE(format_lines, heart_rates, 60.3, 1.0);
