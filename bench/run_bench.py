@@ -91,7 +91,8 @@ def test_file(data_dir, count):
 # ---------------------------------------------------------------- timing
 
 def run_once(spawner, argv, output):
-    """Runs argv through the spawn_timed helper: (wall seconds, peak RSS bytes, exit status).
+    """Runs argv through the spawn_timed helper: (wall seconds, peak RSS bytes, exit status,
+    CPU seconds).
 
     `output`, the file the program writes, is removed first: every run creates a new file, and
     none waits for the kernel to finish writing back and truncating the previous run's output,
@@ -99,23 +100,25 @@ def run_once(spawner, argv, output):
     if output and os.path.exists(output):
         os.remove(output)
     done = subprocess.run([spawner] + argv, stdout=subprocess.PIPE, check=True, text=True)
-    ns, kib, status = (int(field) for field in done.stdout.split())
-    return ns / 1e9, kib * 1024, status
+    ns, kib, status, cpu_ns = (int(field) for field in done.stdout.split())
+    return ns / 1e9, kib * 1024, status, cpu_ns / 1e9
 
 
 def time_in_turn(spawner, commands, runs):
-    """Runs each command once per round, `runs` rounds: per command, lists of walls and RSS.
-    `commands` maps each name to its argv and the file it writes (or None)."""
+    """Runs each command once per round, `runs` rounds: per command, lists of wall times, peak
+    RSS and CPU times. `commands` maps each name to its argv and the file it writes (or None)."""
     walls = {name: [] for name in commands}
     peaks = {name: [] for name in commands}
+    cpus = {name: [] for name in commands}
     for _ in range(runs):
         for name, (argv, output) in commands.items():
-            wall, peak, status = run_once(spawner, argv, output)
+            wall, peak, status, cpu = run_once(spawner, argv, output)
             if status != 0:
                 sys.exit("%s ended with status %d: %s" % (name, status, " ".join(argv)))
             walls[name].append(wall)
             peaks[name].append(peak)
-    return walls, peaks
+            cpus[name].append(cpu)
+    return walls, peaks, cpus
 
 
 # ---------------------------------------------------------------- parts of the run
@@ -132,7 +135,7 @@ def throughput(args, data_dir, out_dir):
             "hrsmooth": ([args.hrsmooth, "3", path, out_tool], out_tool),
         }
         runs = args.runs if count < 10_000_000 else max(3, args.runs - 2)
-        walls, peaks = time_in_turn(args.spawner, commands, runs)
+        walls, peaks, cpus = time_in_turn(args.spawner, commands, runs)
         if not filecmp.cmp(out_base, out_tool, shallow=False):
             sys.exit("outputs differ on %s: %s %s" % (path, out_base, out_tool))
         base = statistics.median(walls["baseline"])
@@ -140,7 +143,8 @@ def throughput(args, data_dir, out_dir):
             wall = statistics.median(walls[name])
             peak = statistics.median(peaks[name])
             rows.append({
-                "samples": count, "tool": name, "wall": wall, "mbps": size / wall / 1e6,
+                "samples": count, "tool": name, "wall": wall, "cpu": statistics.median(cpus[name]),
+                "mbps": size / wall / 1e6,
                 "sps": count / wall, "peak": peak, "per_sample": peak / count,
                 "ratio": base / wall, "runs": runs,
             })
@@ -157,7 +161,7 @@ def startup(args, data_dir, out_dir):
             commands[name] = ([path] + argv, None)
         else:
             print("  %s: not built in this tree, its start-up is skipped" % name, flush=True)
-    walls, _ = time_in_turn(args.spawner, commands, args.startup_runs)
+    walls, _, _ = time_in_turn(args.spawner, commands, args.startup_runs)
     base = statistics.median(walls["minimal C program"])
     for name in commands:
         wall = statistics.median(walls[name])
@@ -171,7 +175,7 @@ def startup(args, data_dir, out_dir):
         "cp of the ride": ([shutil.which("cp"), ride, ride_cp], ride_cp),
         "hrsmooth 3 on the ride": ([args.hrsmooth, "3", ride, ride_out], ride_out),
     }
-    walls, _ = time_in_turn(args.spawner, commands, args.startup_runs)
+    walls, _, _ = time_in_turn(args.spawner, commands, args.startup_runs)
     base = statistics.median(walls["cp of the ride"])
     for name in commands:
         wall = statistics.median(walls[name])
@@ -193,14 +197,15 @@ def micro_benchmarks(args):
 def report(args, rows, starts):
     lines = []
     lines.append("## hrsmooth 3 against the plain stdio way (median of runs in turn)\n")
-    lines.append("| samples | program | wall ms | MB/s | samples/s | peak RSS MiB | bytes/sample "
-                 "| baseline/hrsmooth |")
-    lines.append("|---:|---|---:|---:|---:|---:|---:|---:|")
+    lines.append("MB/s, samples/s and the ratio are of wall times; CPU is user and system time.\n")
+    lines.append("| samples | program | wall ms | CPU ms | MB/s | samples/s | peak RSS MiB "
+                 "| bytes/sample | baseline/hrsmooth |")
+    lines.append("|---:|---|---:|---:|---:|---:|---:|---:|---:|")
     for r in rows:
         ratio = "%.1f" % r["ratio"] if r["tool"] == "hrsmooth" else ""
-        lines.append("| %s | %s | %.1f | %.0f | %.3g | %.1f | %.1f | %s |" % (
-            format(r["samples"], ","), r["tool"], r["wall"] * 1e3, r["mbps"], r["sps"],
-            r["peak"] / MIB, r["per_sample"], ratio))
+        lines.append("| %s | %s | %.1f | %.1f | %.0f | %.3g | %.1f | %.1f | %s |" % (
+            format(r["samples"], ","), r["tool"], r["wall"] * 1e3, r["cpu"] * 1e3, r["mbps"],
+            r["sps"], r["peak"] / MIB, r["per_sample"], ratio))
     lines.append("")
     lines.append("## Start-up (median of %d runs in turn)\n" % args.startup_runs)
     lines.append("| program | wall ms | ratio | against |")

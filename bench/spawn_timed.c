@@ -1,5 +1,6 @@
 /* Runs one program with its standard output sent to /dev/null and reports, on its own standard
- * output, "<wall nanoseconds> <peak resident KiB> <exit status>".
+ * output, "<wall nanoseconds> <peak resident KiB> <exit status> <CPU nanoseconds>", the CPU time
+ * being the program's user and system time together.
  *
  * The benchmark script times every program through this small static helper rather than from
  * Python itself: the peak resident size the kernel reports for a child includes the memory of the
@@ -40,6 +41,8 @@ int main(int argc, char **argv)
     clock_gettime(CLOCK_MONOTONIC, &end);
     const long long ns = (end.tv_sec - start.tv_sec) * 1000000000LL + (end.tv_nsec - start.tv_nsec);
     const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    printf("%lld %ld %d\n", ns, usage.ru_maxrss, code);
+    const long long cpu = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000000LL +
+                          (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1000LL;
+    printf("%lld %ld %d %lld\n", ns, usage.ru_maxrss, code, cpu);
     return 0;
 }
