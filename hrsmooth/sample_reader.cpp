@@ -7,12 +7,10 @@
 
 namespace {
 
-bool is_blank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+// Space, or tab, LF, VT, FF and CR, which are the codes 9 to 13.
+bool is_blank(char c) { return c == ' ' || static_cast<unsigned char>(c - '\t') < 5; }
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
 
 // Characters that can stand in a number; a run of them is all a number can take.
 bool is_number_char(char c)
@@ -49,26 +47,43 @@ const char* hold_number_run(TextInput& in)
     }
 }
 
+// The common form, read straight from the held bytes: blanks, then 1 to 15 digits (a whole number
+// exact as a double) ended by a blank. Keeps such samples while each one lies complete in the
+// block, and stops before the first that does not, or when the store is full.
+void read_plain_samples(TextInput& in, SampleStore& store)
+{
+    constexpr std::size_t longest = 16;  // 15 digits and the blank after them
+    const char* const block = in.block.get();
+    if (in.end - in.next < longest)
+        return;
+    // A number starting before `safe` ends within the block: no test of the end is needed.
+    const char* const safe = block + in.end - (longest - 1);
+    const char* p = block + in.next;
+    while (store.held < store.count) {
+        while (p < safe && is_blank(*p))
+            ++p;
+        if (p >= safe)
+            break;
+        const char* q = p;
+        std::uint64_t whole = 0;
+        while (is_digit(*q) && q - p < 15) {
+            whole = whole * 10 + static_cast<std::uint64_t>(*q - '0');
+            ++q;
+        }
+        if (q == p || !is_blank(*q))
+            break;
+        keep_whole_sample(store, whole);
+        p = q;
+    }
+    in.next = static_cast<std::size_t>(p - block);
+}
+
 }  // namespace
 
 bool read_sample(TextInput& in, double& value)
 {
     if (!skip_blanks(in))
         return false;
-    // Common case: a whole number of up to 15 digits, held in full, exact as a double.
-    const char* p = in.block.get() + in.next;
-    const char* const held_end = in.block.get() + in.end;
-    const char* q = p;
-    std::uint64_t whole = 0;
-    while (q != held_end && is_digit(*q) && q - p < 15) {
-        whole = whole * 10 + static_cast<std::uint64_t>(*q - '0');
-        ++q;
-    }
-    if (q != p && q != held_end && !is_number_char(*q)) {
-        value = static_cast<double>(whole);
-        in.next += static_cast<std::size_t>(q - p);
-        return true;
-    }
     const char* run_end = hold_number_run(in);
     const char* first = in.block.get() + in.next;
     const NumberText n = read_number_text(first, run_end, ExponentLetters::e_only);
@@ -76,5 +91,19 @@ bool read_sample(TextInput& in, double& value)
         return false;
     value = n.value;
     in.next += static_cast<std::size_t>(n.end - first);
+    return true;
+}
+
+bool read_samples(TextInput& in, SampleStore& store)
+{
+    while (store.held < store.count) {
+        read_plain_samples(in, store);
+        if (store.held == store.count)
+            break;
+        double value;
+        if (!read_sample(in, value))
+            return false;
+        keep_sample(store, value);
+    }
     return true;
 }

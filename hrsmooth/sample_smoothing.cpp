@@ -1,23 +1,17 @@
 #include "sample_smoothing.hpp"
 
 #include "crlf_output.hpp"
+#include "sample_lines.hpp"
 #include "sample_reader.hpp"
+#include "sample_store.hpp"
 
-#include <charconv>
+#include <algorithm>
 #include <cmath>
 #include <new>
 
 namespace {
 
 constexpr double count_limit = 2147483647.0;
-
-bool read_samples(TextInput& in, double* samples, std::size_t count)
-{
-    for (std::size_t i = 0; i < count; ++i)
-        if (!read_sample(in, samples[i]))
-            return false;
-    return true;
-}
 
 bool all_finite(const double* values, std::size_t count)
 {
@@ -27,12 +21,66 @@ bool all_finite(const double* values, std::size_t count)
     return true;
 }
 
-void write_sample_lines(FileOutput& out, const double* values, std::size_t count)
+// The smoothed value of one sample x from the seven samples around it, m3 the one 3 places
+// before it to p3 the one 3 places after. The order of the terms decides how values halfway
+// between two integers come out.
+double weighted_sum(const FilterRow& w, double m3, double m2, double m1, double x, double p1,
+                    double p2, double p3)
 {
-    for (std::size_t i = 0; i < count; ++i) {
-        char* to = reserve_output(out, sample_line_max);
-        out.used += static_cast<std::size_t>(format_sample_line(values[i], to) - to);
+    double sum = w[6] * p3 + w[0] * m3;
+    sum += w[2] * m1;
+    sum += w[5] * p2;
+    sum += w[1] * m2;
+    sum += w[4] * p1;
+    sum += w[3] * x;
+    return sum;
+}
+
+// The smoothed values around x[3] to x[n + 2]: y[k] from x[k] to x[k + 6].
+void smooth_interior(const FilterRow& w, const double* x, double* y, std::size_t n)
+{
+    for (std::size_t k = 0; k < n; ++k)
+        y[k] = weighted_sum(w, x[k], x[k + 1], x[k + 2], x[k + 3], x[k + 4], x[k + 5], x[k + 6]);
+}
+
+// The compact samples `first` to first + n - 1, as doubles.
+void unpack_samples(const SampleStore& store, std::size_t first, std::size_t n, double* x)
+{
+    for (std::size_t k = 0; k < n; ++k)
+        x[k] = compact_sample(store, first + k);
+}
+
+// Smooths compact samples a stretch at a time and writes each stretch as soon as it is computed:
+// the samples are small whole numbers, so every smoothed value is finite and nothing can fail
+// once writing has begun. Only the samples themselves are kept in the buffer.
+void write_compact_smoothed(FileOutput& out, const FilterRow& w, const SampleStore& store)
+{
+    constexpr std::size_t stretch = 2048;
+    double x[stretch + 6];
+    double y[stretch];
+    const std::size_t count = store.count;
+    unpack_samples(store, 0, 3, y);
+    write_sample_lines(out, y, 3);
+    for (std::size_t first = 3; first + 3 < count; first += stretch) {
+        const std::size_t n = std::min(stretch, count - 3 - first);
+        unpack_samples(store, first - 3, n + 6, x);
+        smooth_interior(w, x, y, n);
+        write_sample_lines(out, y, n);
     }
+    unpack_samples(store, count - 3, 3, y);
+    write_sample_lines(out, y, 3);
+}
+
+// Smooths the samples into the second half of the buffer, then writes them all; false, with
+// nothing written, when a smoothed value is not finite.
+bool write_wide_smoothed(FileOutput& out, const FilterRow& w, const SampleStore& store)
+{
+    double* const smoothed = store.values + store.count;
+    apply_filter(w, store.values, smoothed, store.count);
+    if (!all_finite(smoothed, store.count))
+        return false;
+    write_sample_lines(out, smoothed, store.count);
+    return true;
 }
 
 // Copies what follows the samples, with its line ends written as CR LF. False on a read error.
@@ -68,30 +116,7 @@ void apply_filter(const FilterRow& w, const double* x, double* y, std::size_t co
         y[i] = x[i];
         y[count - 1 - i] = x[count - 1 - i];
     }
-    // The order of the terms decides how values halfway between two integers come out.
-    for (std::size_t i = 3; i + 3 < count; ++i) {
-        double sum = w[6] * x[i + 3] + w[0] * x[i - 3];
-        sum += w[2] * x[i - 1];
-        sum += w[5] * x[i + 2];
-        sum += w[1] * x[i - 2];
-        sum += w[4] * x[i + 1];
-        sum += w[3] * x[i];
-        y[i] = sum;
-    }
-}
-
-char* format_sample_line(double value, char* to)
-{
-    const double whole = std::trunc(value + 0.5);
-    if (std::fabs(whole) < 9.2e18) {
-        to = std::to_chars(to, to + 20, static_cast<std::int64_t>(whole)).ptr;
-    } else {
-        // Exact for a whole number of any size.
-        to = std::to_chars(to, to + sample_line_max - 2, whole, std::chars_format::fixed, 0).ptr;
-    }
-    *to++ = '\r';
-    *to++ = '\n';
-    return to;
+    smooth_interior(w, x, y + 3, count - 6);
 }
 
 int smooth_samples(SmoothRun& run)
@@ -108,14 +133,14 @@ int smooth_samples(SmoothRun& run)
     run.samples.reset(new (std::nothrow) double[2 * count]);
     if (!run.samples)
         return fail(run, "Error: not enough memory.\n", status_memory);
-    double* const samples = run.samples.get();
-    double* const smoothed = samples + count;
-    if (!read_samples(run.input, samples, count))
+    SampleStore store{run.samples.get(), count};
+    if (!read_samples(run.input, store))
         return fail(run, "Error reading HR data.\n", status_hr_data);
-    apply_filter(filter_row(run.mode), samples, smoothed, count);
-    if (!all_finite(smoothed, count))
+    const FilterRow& w = filter_row(run.mode);
+    if (!store.wide)
+        write_compact_smoothed(run.output, w, store);
+    else if (!write_wide_smoothed(run.output, w, store))
         return fail(run, "Error reading HR data.\n", status_hr_data);
-    write_sample_lines(run.output, smoothed, count);
     if (!copy_rest(run.input, run.output))
         return fail(run, "Error reading input file\n", status_input_read);
     return status_ok;

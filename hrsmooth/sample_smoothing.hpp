@@ -20,7 +20,3 @@ std::int32_t sample_count(double length, double interval);
 // Weighted sums of the seven samples around each interior one; the three first and last samples
 // are copied. `count` is at least 7.
 void apply_filter(const FilterRow& w, const double* samples, double* smoothed, std::size_t count);
-
-// The text of trunc(value + 0.5) followed by CR LF; `to` must have room for sample_line_max bytes.
-constexpr std::size_t sample_line_max = 320;
-char* format_sample_line(double value, char* to);

@@ -3,6 +3,7 @@
 #include "filter_table.hpp"
 #include "header_scan.hpp"
 #include "hrsmooth_run.hpp"
+#include "sample_lines.hpp"
 #include "sample_smoothing.hpp"
 
 #include <gtest/gtest.h>
