@@ -25,7 +25,7 @@
 // touches none of it, but AddressSanitizer would poison the shadow of the whole block when it is
 // freed, which costs seconds and gigabytes per input. Larger blocks are refused instead, and the
 // run takes its "not enough memory" path.
-extern "C" const char* __asan_default_options()
+extern "C" const char* __asan_default_options()  // NOLINT(bugprone-reserved-identifier)
 {
     return "allocator_may_return_null=1:max_allocation_size_mb=256";
 }
