@@ -143,6 +143,25 @@ TEST_F(HrsmoothRun, GarbageNulsAndHugeRunsOfBytes)
     }
 }
 
+// Samples glued into one run of number characters, "1+1+1...": each read takes one sample, and
+// the run after it must not be looked through again, or the work grows with the square of the
+// file (hours for these 2.5 MB).
+TEST_F(HrsmoothRun, SamplesGluedIntoOneLongRun)
+{
+    const std::size_t count = 1'280'001;  // 10000 s at 1/128 s
+    std::string glued = "1";
+    for (std::size_t i = 1; i < count; ++i)
+        glued += "+1";
+    const SmoothResult r = smooth("0", hrm_file("Length=2:46:40.0", "Interval=0.0078125", {glued}));
+    EXPECT_EQ(r.status, 0);
+    std::string written;
+    for (std::size_t i = 0; i < count; ++i)
+        written += "1\r\n";
+    EXPECT_TRUE(r.output == crlf_lines({"[Params]", "Length=2:46:40.0", "Interval=0.0078125",
+                                        "[Note]", "Filtered (mode 0): Easy ride", "[HRData]"}) +
+                                written + "\r\n");
+}
+
 TEST_F(HrsmoothHostile, EmptyHugeAndNonAsciiArguments)
 {
     const std::string ride = header + samples;
