@@ -31,14 +31,21 @@ bool skip_blanks(TextInput& in)
     }
 }
 
-// Makes sure the whole run of number characters at the read position is held, so that the number
-// can be read in place. Returns the end of that run.
+// Makes sure the number at the read position is held whole, so that it can be read in place.
+// Returns the end of the run of number characters there, or of as much of it as can hold the
+// number: a number has at most four characters other than digits (two signs, a point and an
+// exponent letter), so it ends before the fifth. Looking no further keeps every read in
+// proportion to the number it takes, however long the run ("1+1+1...") goes on.
 const char* hold_number_run(TextInput& in)
 {
     std::size_t scanned = in.next;
+    int non_digits = 0;
     for (;;) {
-        while (scanned != in.end && is_number_char(in.block[scanned]))
+        while (scanned != in.end && is_number_char(in.block[scanned])) {
+            if (!is_digit(in.block[scanned]) && ++non_digits > 4)
+                return in.block.get() + scanned;
             ++scanned;
+        }
         if (scanned != in.end || in.exhausted)
             return in.block.get() + scanned;
         const std::size_t offset = scanned - in.next;

@@ -17,6 +17,6 @@ int smooth_samples(SmoothRun& run);
 // their quotient is not a number or too large to count, and 6 for every count below 7.
 std::int32_t sample_count(double length, double interval);
 
-// Weighted sums of the seven samples around each interior one; the three first and last samples
-// are copied. `count` is at least 7.
-void apply_filter(const FilterRow& w, const double* samples, double* smoothed, std::size_t count);
+// Weighted sums of the seven samples `x` around each interior one, into `y`; the three first and
+// last samples are copied. `count` is at least 7.
+void apply_filter(const FilterRow& w, const double* x, double* y, std::size_t count);

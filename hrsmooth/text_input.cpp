@@ -57,9 +57,11 @@ bool fill_text_input(TextInput& in)
     }
     const void* stop = std::memchr(block + in.end, ctrl_z, got);
     if (stop != nullptr) {
+        // A Ctrl-Z as the first byte read adds nothing.
+        const std::size_t held = in.end;
         in.end = static_cast<std::size_t>(static_cast<const char*>(stop) - block);
         in.exhausted = true;
-        return true;
+        return in.end != held;
     }
     in.end += got;
     return true;

@@ -64,6 +64,25 @@ TEST_F(HrsmoothRun, LineEndSplitAcrossReadBlocks)
     }
 }
 
+// A Ctrl-Z that is the first byte of a read, at the start of the file or of the reader's second
+// block, ends the input there like any other.
+TEST_F(HrsmoothRun, CtrlZAsTheFirstByteOfARead)
+{
+    SmoothResult r = smooth("0", "\x1a[Params]\r\n");
+    EXPECT_EQ(r.status, 5);
+    EXPECT_EQ(r.console, "Error reading input file\r\n");
+    EXPECT_EQ(r.output, "");
+
+    const std::size_t block = std::size_t{1} << 18;
+    const std::string head =
+        "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\nx\r\n[HRData]\r\n" + samples;
+    const std::string filler = std::string(block - head.size() - 2, 'a') + "\r\n";
+    r = smooth("0", head + filler + "\x1a" "after\r\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.output, "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\n"
+                        "Filtered (mode 0): x\r\n[HRData]\r\n" + written + filler);
+}
+
 // Lines are read in pieces of at most 254 characters, each piece tested as a line of its own, and
 // copied whole.
 TEST_F(HrsmoothRun, LongLinesAreTestedPieceByPiece)

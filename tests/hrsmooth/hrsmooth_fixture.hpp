@@ -29,7 +29,7 @@ protected:
     void SetUp() override { dir = make_temp_dir(); }
     void TearDown() override { remove_temp_dir(dir); }
 
-    // hrsmooth MODE in.hrm out.hrm, run in the test's folder.
+    // hrsmooth MODE in.hrm out.hrm, run in the test's folder; in.hrm must be unchanged afterwards.
     SmoothResult smooth(const std::string& mode, const std::string& input);
     // hrsmooth with the given arguments, run in the test's folder.
     SmoothResult run(const std::vector<std::string>& args, const std::string& output_name = "out.hrm");

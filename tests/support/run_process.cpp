@@ -37,6 +37,7 @@ ProcessResult run_process(const std::string& program, const std::vector<std::str
     words.push_back(argv0 != nullptr ? *argv0 : program);
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char*> argv;
+    argv.reserve(words.size() + 1);
     for (std::string& w : words)
         argv.push_back(w.data());
     argv.push_back(nullptr);
