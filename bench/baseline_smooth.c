@@ -23,7 +23,7 @@ static const double weights[8][7] = {
 };
 
 /* Writes a line read by fgets with its LF as CR LF. */
-static void put_line(const char *line, FILE *out)
+static void put_line(const char* line, FILE* out)
 {
     size_t n = strlen(line);
     if (n > 0 && line[n - 1] == '\n') {
@@ -35,7 +35,7 @@ static void put_line(const char *line, FILE *out)
 }
 
 /* atof of characters [from, from + size) of the line; 0 past its end. */
-static double field(const char *line, size_t from, size_t size)
+static double field(const char* line, size_t from, size_t size)
 {
     char text[256];
     if (from >= strlen(line))
@@ -45,7 +45,7 @@ static double field(const char *line, size_t from, size_t size)
     return atof(text);
 }
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     if (argc < 4) {
         printf("Usage: %s <filter mode #> infile outfile\n", argv[0]);
@@ -56,10 +56,10 @@ int main(int argc, char **argv)
         mode = 7;
     if (mode < 0)
         mode = 0;
-    FILE *in = fopen(argv[2], "r");
+    FILE* in = fopen(argv[2], "r");
     if (in == NULL)
         return 3;
-    FILE *out = fopen(argv[3], "w");
+    FILE* out = fopen(argv[3], "w");
     if (out == NULL)
         return 4;
 
@@ -90,15 +90,15 @@ int main(int argc, char **argv)
     int count = (int)(length / interval) + 1;
     if (count < 7)
         return 7;
-    double *x = malloc(2 * (size_t)count * sizeof(double));
+    double* x = malloc(2 * (size_t)count * sizeof(double));
     if (x == NULL)
         return 8;
-    double *y = x + count;
+    double* y = x + count;
     for (int i = 0; i < count; ++i)
         if (fscanf(in, "%lf", &x[i]) != 1)
             return 9;
 
-    const double *w = weights[mode];
+    const double* w = weights[mode];
     for (int i = 0; i < 3; ++i) {
         y[i] = x[i];
         y[count - 1 - i] = x[count - 1 - i];

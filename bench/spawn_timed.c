@@ -14,9 +14,9 @@
 #include <sys/wait.h>
 #include <time.h>
 
-extern char **environ;
+extern char** environ;
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     if (argc < 2) {
         fprintf(stderr, "usage: %s PROGRAM [ARGS...]\n", argv[0]);

@@ -56,8 +56,8 @@ Lexeme scan_lexeme(const char* first, const char* last, ExponentLetters letters)
     lx.end = q;
     if (q != last) {
         const char c = *q;
-        const bool letter = c == 'e' || c == 'E' ||
-                            (letters == ExponentLetters::e_and_d && (c == 'd' || c == 'D'));
+        const bool letter =
+            c == 'e' || c == 'E' || (letters == ExponentLetters::e_and_d && (c == 'd' || c == 'D'));
         if (letter) {
             const char* s = q + 1;
             if (s != last && (*s == '+' || *s == '-'))

@@ -18,7 +18,6 @@
 #include <memory>
 #include <vector>
 
-
 namespace {
 
 [[noreturn]] void fail(const char* what)

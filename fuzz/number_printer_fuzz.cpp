@@ -36,8 +36,8 @@ constexpr Conversion conversions[] = {
 // The printer's text for `x` under conversion `c`.
 std::string printed(double x, const Conversion& c)
 {
-    return format_fixed(x, FixedConversion{c.width, c.decimals,
-                                           c.zero_pad ? Padding::zeros : Padding::spaces});
+    return format_fixed(
+        x, FixedConversion{c.width, c.decimals, c.zero_pad ? Padding::zeros : Padding::spaces});
 }
 
 [[noreturn]] void fail(const char* what, double x, const Conversion& c, const std::string& text)

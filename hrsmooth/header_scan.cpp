@@ -58,10 +58,7 @@ double length_from_line(std::string_view line)
     return (hours * 60 + minutes) * 60 + seconds;
 }
 
-double interval_from_line(std::string_view line)
-{
-    return field(line, 9, std::string_view::npos);
-}
+double interval_from_line(std::string_view line) { return field(line, 9, std::string_view::npos); }
 
 int scan_header(SmoothRun& run)
 {

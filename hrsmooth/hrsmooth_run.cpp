@@ -15,19 +15,20 @@ namespace {
 
 void print_usage(std::FILE* console, const char* program)
 {
-    write_crlf(console,
-               "hrsmooth - smooth the heart-rate samples of an HRM file\n"
-               "Free software, distributed under the MIT license.\n"
-               "Report problems to the hrmtools maintainers.\n"
-               "\n"
-               "Usage: " + std::string(program) + " <filter mode #> infile outfile\n"
-               "Mode: 1 = 3 peak\n"
-               "Mode: 2 = 3 even\n"
-               "Mode: 3 = 5 peak\n"
-               "Mode: 4 = 5 even\n"
-               "Mode: 5 = 7 peak\n"
-               "Mode: 6 = 7 soft peak\n"
-               "Mode: 7 = 7 even\n");
+    write_crlf(console, "hrsmooth - smooth the heart-rate samples of an HRM file\n"
+                        "Free software, distributed under the MIT license.\n"
+                        "Report problems to the hrmtools maintainers.\n"
+                        "\n"
+                        "Usage: " +
+                            std::string(program) +
+                            " <filter mode #> infile outfile\n"
+                            "Mode: 1 = 3 peak\n"
+                            "Mode: 2 = 3 even\n"
+                            "Mode: 3 = 5 peak\n"
+                            "Mode: 4 = 5 even\n"
+                            "Mode: 5 = 7 peak\n"
+                            "Mode: 6 = 7 soft peak\n"
+                            "Mode: 7 = 7 even\n");
 }
 
 // The mode from its text, brought into the rows of the filter table with a notice.

@@ -75,7 +75,8 @@ std::size_t read_line_piece(TextInput& in, char* piece)
             break;
         const char c = in.block[in.next];
         if (c == '\r') {
-            // A CR is a line end only together with the LF that follows it, perhaps in the next block.
+            // A CR is a line end only together with the LF that follows it, perhaps in the next
+            // block.
             if (in.next + 1 == in.end)
                 fill_text_input(in);
             if (in.next + 1 < in.end && in.block[in.next + 1] == '\n') {

@@ -23,14 +23,18 @@ std::string usage_text(const std::string& program)
            "Free software, distributed under the MIT license.\n"
            "Report problems to the hrmtools maintainers.\n"
            "\n"
-           "Usage: " + program + " distance pace\n"
+           "Usage: " +
+           program +
+           " distance pace\n"
            "distance in miles (default, eg, 10 or 10m) or kilometers (eg, 8k)\n"
            "Use just h for half marathon, just m for marathon\n"
            "pace in mins:secs, eg, 5:04, 11:00\n"
            "Example: 5k race at 7 mins, 30 secs is\n" +
-           program + " 5k 7:30\n"
+           program +
+           " 5k 7:30\n"
            "Example: 10 mile race at 6 mins flat is\n" +
-           program + " 10 6:00\n"
+           program +
+           " 10 6:00\n"
            "Example: marathon at 8 mins 5 secs is\n" +
            program + " m 8:05\n";
 }
@@ -46,7 +50,8 @@ std::string finish_time_line(double total_minutes)
     const double seconds = fraction * 60.0;
     const std::string seconds_text = format_fixed(seconds, tenths_zero_padded_4);
     if (hours == 0.0)
-        return "\nFinish time is " + format_fixed(minutes, whole_number) + ":" + seconds_text + "\n";
+        return "\nFinish time is " + format_fixed(minutes, whole_number) + ":" + seconds_text +
+               "\n";
     return "\nFinish time is " + format_fixed(hours, whole_number) + ":" +
            format_fixed(minutes, whole_zero_padded_2) + ":" + seconds_text + ", or " +
            format_fixed(hours * 60.0 + minutes, whole_space_padded_2) + ":" + seconds_text + "\n";

@@ -107,11 +107,14 @@ std::string apply_sign_and_width(const std::string& body, bool negative, FixedCo
 std::string format_fixed(double x, FixedConversion conversion)
 {
     if (std::isnan(x))
-        return apply_sign_and_width("nan", false, FixedConversion{conversion.width, 0, Padding::spaces});
+        return apply_sign_and_width("nan", false,
+                                    FixedConversion{conversion.width, 0, Padding::spaces});
     if (std::isinf(x))
-        return apply_sign_and_width("inf", x < 0.0, FixedConversion{conversion.width, 0, Padding::spaces});
+        return apply_sign_and_width("inf", x < 0.0,
+                                    FixedConversion{conversion.width, 0, Padding::spaces});
     if (x == 0.0)
-        return apply_sign_and_width(place_decimal_point("0", conversion.decimals), false, conversion);
+        return apply_sign_and_width(place_decimal_point("0", conversion.decimals), false,
+                                    conversion);
     const DecimalDigits rounded = round_to_significant_digits(exact_expansion(std::fabs(x)));
     const std::string body =
         place_decimal_point(scaled_whole_digits(rounded, conversion.decimals), conversion.decimals);

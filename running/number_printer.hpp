@@ -28,9 +28,9 @@ struct FixedConversion {
 };
 
 // The conversions the calculators print with, named after the printf formats they mimic.
-inline constexpr FixedConversion whole_number{1, 0, Padding::spaces};           // "%1.0f"
-inline constexpr FixedConversion whole_zero_padded_2{2, 0, Padding::zeros};     // "%02.0f"
-inline constexpr FixedConversion whole_space_padded_2{2, 0, Padding::spaces};   // "%2.0f"
-inline constexpr FixedConversion tenths_zero_padded_4{4, 1, Padding::zeros};    // "%04.1f"
+inline constexpr FixedConversion whole_number{1, 0, Padding::spaces};          // "%1.0f"
+inline constexpr FixedConversion whole_zero_padded_2{2, 0, Padding::zeros};    // "%02.0f"
+inline constexpr FixedConversion whole_space_padded_2{2, 0, Padding::spaces};  // "%2.0f"
+inline constexpr FixedConversion tenths_zero_padded_4{4, 1, Padding::zeros};   // "%04.1f"
 
 std::string format_fixed(double x, FixedConversion conversion);

@@ -23,15 +23,18 @@ std::string usage_text(const std::string& program)
            "Free software, distributed under the MIT license.\n"
            "Report problems to the hrmtools maintainers.\n"
            "\n"
-           "Usage: " + program + " distance total_time\n"
+           "Usage: " +
+           program +
+           " distance total_time\n"
            "distance in miles (default, eg, 10 or 10m) or kilometers (eg, 8k)\n"
            "Use just h for half marathon, just m for marathon\n"
            "time in mins:secs or hrs:mins:secs, eg, 15:04, 81:17, 2:31:00\n"
            "Example: 5k race in 17 mins, 30 secs is\n" +
-           program + " 5k 17:30\n"
+           program +
+           " 5k 17:30\n"
            "Example: 10 mile race in 1 hour, 6 mins, and no secs is\n" +
-           program + " 10 1:06:00, or\n" +
-           program + " 10 66:00\n"
+           program + " 10 1:06:00, or\n" + program +
+           " 10 66:00\n"
            "Example: marathon in 3 hours, 7 mins, and 4 secs is\n" +
            program + " m 3:07:04\n";
 }

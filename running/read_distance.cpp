@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr double half_marathon_miles = 13.109375;  // 13 7/64
-constexpr double marathon_miles = 26.21875;        // 26 miles 385 yards
+constexpr double half_marathon_miles = 13.109375;           // 13 7/64
+constexpr double marathon_miles = 26.21875;                 // 26 miles 385 yards
 constexpr double miles_per_kilometre = 0.6213688756330196;  // a mile taken as 1.60935 km
 
 constexpr std::string_view unrecognized_message = "Unrecognized distance\n";

@@ -32,8 +32,8 @@ void check(const Case& c, ExponentLetters letters)
 TEST(NumberText, NoNumberReadsAsZeroAndConsumesNothing)
 {
     const Case cases[] = {
-        {"", 0.0, -1},     {"   ", 0.0, -1}, {"abc", 0.0, -1}, {"+", 0.0, -1},
-        {"-", 0.0, -1},    {".", 0.0, -1},   {"-.", 0.0, -1},  {"e5", 0.0, -1},
+        {"", 0.0, -1},      {"   ", 0.0, -1}, {"abc", 0.0, -1}, {"+", 0.0, -1},
+        {"-", 0.0, -1},     {".", 0.0, -1},   {"-.", 0.0, -1},  {"e5", 0.0, -1},
         {" +.e1", 0.0, -1}, {"inf", 0.0, -1}, {"nan", 0.0, -1}, {"\xd9\xa3", 0.0, -1},
         {":30", 0.0, -1},
     };
@@ -44,11 +44,10 @@ TEST(NumberText, NoNumberReadsAsZeroAndConsumesNothing)
 TEST(NumberText, LongestValidPrefix)
 {
     const Case cases[] = {
-        {"8k", 8.0, 1},          {"5:04", 5.0, 1},         {"10 miles", 10.0, 2},
-        {" \t\n\v\f\r7", 7.0, 7}, {"+3x", 3.0, 2},          {"-5", -5.0, 2},
-        {".5", 0.5, 2},          {"5.", 5.0, 2},           {"-.25", -0.25, 4},
-        {"1.2.3", 1.2, 3},       {"0x10", 0.0, 1},         {"12abc", 12.0, 2},
-        {"00012.50", 12.5, 8},   {"1,5", 1.0, 1},          {"- 5", 0.0, -1},
+        {"8k", 8.0, 1},        {"5:04", 5.0, 1},  {"10 miles", 10.0, 2}, {" \t\n\v\f\r7", 7.0, 7},
+        {"+3x", 3.0, 2},       {"-5", -5.0, 2},   {".5", 0.5, 2},        {"5.", 5.0, 2},
+        {"-.25", -0.25, 4},    {"1.2.3", 1.2, 3}, {"0x10", 0.0, 1},      {"12abc", 12.0, 2},
+        {"00012.50", 12.5, 8}, {"1,5", 1.0, 1},   {"- 5", 0.0, -1},
     };
     for (const Case& c : cases)
         check(c, ExponentLetters::e_and_d);
@@ -57,9 +56,9 @@ TEST(NumberText, LongestValidPrefix)
 TEST(NumberText, ExponentTakenOnlyWithItsDigits)
 {
     const Case cases[] = {
-        {"1e3", 1000.0, 3},   {"1E+3", 1000.0, 4}, {"1e-3", 0.001, 4},  {"1d3", 1000.0, 3},
-        {"2D-1", 0.2, 4},     {"1e", 1.0, 1},      {"1e+", 1.0, 1},     {"1e-x", 1.0, 1},
-        {"5.e2", 500.0, 4},   {".5e1", 5.0, 4},    {"1ee2", 1.0, 1},    {"1e2.5", 100.0, 3},
+        {"1e3", 1000.0, 3}, {"1E+3", 1000.0, 4}, {"1e-3", 0.001, 4}, {"1d3", 1000.0, 3},
+        {"2D-1", 0.2, 4},   {"1e", 1.0, 1},      {"1e+", 1.0, 1},    {"1e-x", 1.0, 1},
+        {"5.e2", 500.0, 4}, {".5e1", 5.0, 4},    {"1ee2", 1.0, 1},   {"1e2.5", 100.0, 3},
         {"3d", 3.0, 1},
     };
     for (const Case& c : cases)
@@ -69,8 +68,8 @@ TEST(NumberText, ExponentTakenOnlyWithItsDigits)
 TEST(NumberText, SampleVariantKnowsOnlyE)
 {
     const Case cases[] = {
-        {"1d3", 1.0, 1}, {"1D3", 1.0, 1}, {"1e3", 1000.0, 3}, {"\r\n 72\r\n", 72.0, 5},
-        {"1e+", 1.0, 1}, {"abc", 0.0, -1},
+        {"1d3", 1.0, 1},          {"1D3", 1.0, 1}, {"1e3", 1000.0, 3},
+        {"\r\n 72\r\n", 72.0, 5}, {"1e+", 1.0, 1}, {"abc", 0.0, -1},
     };
     for (const Case& c : cases)
         check(c, ExponentLetters::e_only);
@@ -90,8 +89,8 @@ TEST(NumberText, RangeLimits)
         {"1.7976931348623157e308", 1.7976931348623157e308, 22},
         {"1.7976931348623159e308", HUGE_VAL, 22},  // past the halfway point to the next power
         {"4.9406564584124654e-324", tiny, 23},
-        {"2.4703282292062328e-324", tiny, 23},     // just over half the smallest: rounds up
-        {"2.4703282292062327e-324", 0.0, 23},      // just under: rounds to zero
+        {"2.4703282292062328e-324", tiny, 23},  // just over half the smallest: rounds up
+        {"2.4703282292062327e-324", 0.0, 23},   // just under: rounds to zero
         {"-0", -0.0, 2},
     };
     for (const Case& c : cases)

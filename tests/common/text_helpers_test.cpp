@@ -13,10 +13,10 @@ TEST(AsciiCase, OnlyLettersAToZFold)
 {
     EXPECT_TRUE(ascii_iequal("[HRData]", "[hrdata]"));
     EXPECT_TRUE(ascii_iequal("ride.hrm", "RIDE.HRM"));
-    EXPECT_FALSE(ascii_iequal("[Note]", "[Note] "));           // lengths differ
-    EXPECT_FALSE(ascii_iequal("@", "`"));                      // 0x40 and 0x60 are not letters
+    EXPECT_FALSE(ascii_iequal("[Note]", "[Note] "));  // lengths differ
+    EXPECT_FALSE(ascii_iequal("@", "`"));             // 0x40 and 0x60 are not letters
     EXPECT_FALSE(ascii_iequal("[", "{"));
-    EXPECT_FALSE(ascii_iequal("\xc3\x89", "\xc3\xa9"));        // no folding beyond ASCII
+    EXPECT_FALSE(ascii_iequal("\xc3\x89", "\xc3\xa9"));  // no folding beyond ASCII
     EXPECT_TRUE(ascii_iequal(std::string_view("a\0b", 3), std::string_view("A\0B", 3)));
     EXPECT_TRUE(ascii_istarts_with("LENGTH=1:05:23.4", "Length"));
     EXPECT_FALSE(ascii_istarts_with("Len", "Length"));

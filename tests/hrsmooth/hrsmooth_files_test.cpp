@@ -21,25 +21,44 @@ TEST_F(HrsmoothRun, TextModeLineEnds)
         int status;
         std::string output;
     } cases[] = {
-        {"bare LF", "[Params]\nLength=0:00:30.0\nInterval=5\n[Note]\nx\n[HRData]\n1\n2\n3\n4\n5\n6\n7\nend\n",
-         0, "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\nFiltered (mode 0): x\r\n"
-            "[HRData]\r\n" + written + "end\r\n"},
-        {"bare CR inside a line", "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\na\rb\r\n"
-         "[HRData]\r\n" + samples + "x\ry\r\r\n",
-         0, "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\nFiltered (mode 0): a\rb\r\n"
-            "[HRData]\r\n" + written + "x\ry\r\r\n"},
-        {"Ctrl-Z ends the input", "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\nx\r\n"
-         "[HRData]\r\n" + samples + "tail\r\n\x1a" "after\r\n",
-         0, "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\nFiltered (mode 0): x\r\n"
-            "[HRData]\r\n" + written + "tail\r\n"},
-        {"Ctrl-Z before the samples end", "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\nx\r\n"
-         "[HRData]\r\n1\r\n2\x1a" "3\r\n4\r\n5\r\n6\r\n7\r\n",
-         9, "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\nFiltered (mode 0): x\r\n[HRData]\r\n"},
+        {"bare LF",
+         "[Params]\nLength=0:00:30.0\nInterval=5\n[Note]\nx\n[HRData]\n1\n2\n3\n4\n5\n6\n7\nend\n",
+         0,
+         "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\nFiltered (mode 0): x\r\n"
+         "[HRData]\r\n" +
+             written + "end\r\n"},
+        {"bare CR inside a line",
+         "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\na\rb\r\n"
+         "[HRData]\r\n" +
+             samples + "x\ry\r\r\n",
+         0,
+         "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\nFiltered (mode 0): a\rb\r\n"
+         "[HRData]\r\n" +
+             written + "x\ry\r\r\n"},
+        {"Ctrl-Z ends the input",
+         "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\nx\r\n"
+         "[HRData]\r\n" +
+             samples +
+             "tail\r\n\x1a"
+             "after\r\n",
+         0,
+         "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\nFiltered (mode 0): x\r\n"
+         "[HRData]\r\n" +
+             written + "tail\r\n"},
+        {"Ctrl-Z before the samples end",
+         "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\nx\r\n"
+         "[HRData]\r\n1\r\n2\x1a"
+         "3\r\n4\r\n5\r\n6\r\n7\r\n",
+         9,
+         "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\nFiltered (mode 0): "
+         "x\r\n[HRData]\r\n"},
         {"NUL bytes are copied",
          "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\na\0b\r\n[HRData]\r\n"s + samples +
              "\0\r\n"s,
-         0, "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\nFiltered (mode 0): a\0b\r\n"
-            "[HRData]\r\n"s + written + "\0\r\n"s},
+         0,
+         "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\nFiltered (mode 0): a\0b\r\n"
+         "[HRData]\r\n"s +
+             written + "\0\r\n"s},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -52,10 +71,13 @@ TEST_F(HrsmoothRun, TextModeLineEnds)
 // A CR LF pair split by the reader's block boundary is still one line end.
 TEST_F(HrsmoothRun, LineEndSplitAcrossReadBlocks)
 {
-    for (std::size_t size : {(std::size_t{1} << 18) - 1, std::size_t{1} << 18, std::size_t{1} << 19}) {
+    for (std::size_t size :
+         {(std::size_t{1} << 18) - 1, std::size_t{1} << 18, std::size_t{1} << 19}) {
         SCOPED_TRACE(size);
-        const std::string head = "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\nx\r\n[HRData]\r\n";
-        const std::string input = head + samples + std::string(size - head.size() - samples.size() - 1, 'a') +
+        const std::string head =
+            "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\nx\r\n[HRData]\r\n";
+        const std::string input = head + samples +
+                                  std::string(size - head.size() - samples.size() - 1, 'a') +
                                   "\r\n" + "b\r\n";
         const SmoothResult r = smooth("0", input);
         EXPECT_EQ(r.status, 0);
@@ -77,10 +99,13 @@ TEST_F(HrsmoothRun, CtrlZAsTheFirstByteOfARead)
     const std::string head =
         "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\nx\r\n[HRData]\r\n" + samples;
     const std::string filler = std::string(block - head.size() - 2, 'a') + "\r\n";
-    r = smooth("0", head + filler + "\x1a" "after\r\n");
+    r = smooth("0", head + filler +
+                        "\x1a"
+                        "after\r\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.output, "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\n"
-                        "Filtered (mode 0): x\r\n[HRData]\r\n" + written + filler);
+                        "Filtered (mode 0): x\r\n[HRData]\r\n" +
+                            written + filler);
 }
 
 // Lines are read in pieces of at most 254 characters, each piece tested as a line of its own, and
@@ -96,28 +121,44 @@ TEST_F(HrsmoothRun, LongLinesAreTestedPieceByPiece)
     } cases[] = {
         {"a key at position 254 of a line starts a piece",
          crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5", pad254 + "[Note]", "x",
-                     pad254 + "[HRData]"}) + samples,
-         0, crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5",
-                        pad254 + "[Note]", "Filtered (mode 0): x", pad254 + "[HRData]"}) + written},
+                     pad254 + "[HRData]"}) +
+             samples,
+         0,
+         crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5", pad254 + "[Note]",
+                     "Filtered (mode 0): x", pad254 + "[HRData]"}) +
+             written},
         {"a key at position 253 does not",
          crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5", "[Note]", "x",
-                     pad254.substr(1) + "[HRData]"}) + samples,
-         5, crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5", "[Note]", "Filtered (mode 0): x",
-                        pad254.substr(1) + "[HRData]"}) + samples},
+                     pad254.substr(1) + "[HRData]"}) +
+             samples,
+         5,
+         crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5", "[Note]", "Filtered (mode 0): x",
+                     pad254.substr(1) + "[HRData]"}) +
+             samples},
         {"a 300-character note is copied whole",
          crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5", "[Note]", std::string(300, 'n'),
-                     "[HRData]"}) + samples,
-         0, crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5", "[Note]",
-                        "Filtered (mode 0): " + std::string(300, 'n'), "[HRData]"}) + written},
+                     "[HRData]"}) +
+             samples,
+         0,
+         crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5", "[Note]",
+                     "Filtered (mode 0): " + std::string(300, 'n'), "[HRData]"}) +
+             written},
         {"a line of exactly 254 characters leaves its line end as a piece",
          crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5", "[Note]" + std::string(248, 'n'),
-                     "x", "[HRData]"}) + samples,
-         0, crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5",
-                        "[Note]" + std::string(248, 'n') + "Filtered (mode 0): ", "x", "[HRData]"}) + written},
-        {"a megabyte line", crlf_lines({"[Params]", std::string(1 << 20, 'z'), "Length=0:00:30.0",
-                                        "Interval=5", "[Note]", "x", "[HRData]"}) + samples,
-         0, crlf_lines({"[Params]", std::string(1 << 20, 'z'), "Length=0:00:30.0", "Interval=5",
-                        "[Note]", "Filtered (mode 0): x", "[HRData]"}) + written},
+                     "x", "[HRData]"}) +
+             samples,
+         0,
+         crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5",
+                     "[Note]" + std::string(248, 'n') + "Filtered (mode 0): ", "x", "[HRData]"}) +
+             written},
+        {"a megabyte line",
+         crlf_lines({"[Params]", std::string(1 << 20, 'z'), "Length=0:00:30.0", "Interval=5",
+                     "[Note]", "x", "[HRData]"}) +
+             samples,
+         0,
+         crlf_lines({"[Params]", std::string(1 << 20, 'z'), "Length=0:00:30.0", "Interval=5",
+                     "[Note]", "Filtered (mode 0): x", "[HRData]"}) +
+             written},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -137,31 +178,50 @@ TEST_F(HrsmoothRun, HeaderKeys)
         std::string console;
     } cases[] = {
         {"keys in any letter case",
-         {"[PARAMS]", "LENGTH=0:00:30.0", "interval=5", "[note]", "x", "[hrdata]"}, 0, ""},
-        {"text after a section name", {"[Params] x", "Length=0:00:30.0", "Interval=5", "[Note]x", "x",
-                                       "[HRData]tail"}, 0, ""},
+         {"[PARAMS]", "LENGTH=0:00:30.0", "interval=5", "[note]", "x", "[hrdata]"},
+         0,
+         ""},
+        {"text after a section name",
+         {"[Params] x", "Length=0:00:30.0", "Interval=5", "[Note]x", "x", "[HRData]tail"},
+         0,
+         ""},
         {"a blank before a section name",
-         {"[Params]", "Length=0:00:30.0", "Interval=5", " [Note]", "x", "[HRData]"}, 5,
+         {"[Params]", "Length=0:00:30.0", "Interval=5", " [Note]", "x", "[HRData]"},
+         5,
          "Error reading input file\r\n"},
         {"two-digit hours give no length",
-         {"[Params]", "Length=01:05:23.4", "Interval=5", "[Note]", "x", "[HRData]"}, 5,
+         {"[Params]", "Length=01:05:23.4", "Interval=5", "[Note]", "x", "[HRData]"},
+         5,
          "Error reading input file\r\n"},
         {"a zero length leaves the key open",
-         {"[Params]", "Length=0:00:00.0", "Length=0:00:30.0", "Interval=5", "[Note]", "x", "[HRData]"},
-         0, ""},
+         {"[Params]", "Length=0:00:00.0", "Length=0:00:30.0", "Interval=5", "[Note]", "x",
+          "[HRData]"},
+         0,
+         ""},
         {"a short length line reads what it has",
-         {"[Params]", "Length=0:00:30", "Interval=5", "[Note]", "x", "[HRData]"}, 0, ""},
-        {"length fields with exponents", {"[Params]", "Length=0:00:3d1 ", "Interval=5", "[Note]", "x",
-                                          "[HRData]"}, 0, ""},
+         {"[Params]", "Length=0:00:30", "Interval=5", "[Note]", "x", "[HRData]"},
+         0,
+         ""},
+        {"length fields with exponents",
+         {"[Params]", "Length=0:00:3d1 ", "Interval=5", "[Note]", "x", "[HRData]"},
+         0,
+         ""},
         {"keys before [Params] are not looked for",
-         {"Length=0:00:30.0", "Interval=5", "[Params]", "[Note]", "x", "[HRData]"}, 5,
+         {"Length=0:00:30.0", "Interval=5", "[Params]", "[Note]", "x", "[HRData]"},
+         5,
          "Error reading input file\r\n"},
         {"the note before [Params]",
-         {"[Note]", "x", "[Params]", "Length=0:00:30.0", "Interval=5", "[HRData]"}, 0, ""},
+         {"[Note]", "x", "[Params]", "Length=0:00:30.0", "Interval=5", "[HRData]"},
+         0,
+         ""},
         {"[HRData] before the note is copied like any line",
-         {"[Params]", "Length=0:00:30.0", "Interval=5", "[HRData]", "[Note]", "x", "[HRData]"}, 0, ""},
+         {"[Params]", "Length=0:00:30.0", "Interval=5", "[HRData]", "[Note]", "x", "[HRData]"},
+         0,
+         ""},
         {"an interval of 5.0 seconds and a length of 0:00:34.9",
-         {"[Params]", "Length=0:00:34.9", "Interval=5.0", "[Note]", "x", "[HRData]"}, 0, ""},
+         {"[Params]", "Length=0:00:34.9", "Interval=5.0", "[Note]", "x", "[HRData]"},
+         0,
+         ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -176,8 +236,9 @@ TEST_F(HrsmoothRun, HeaderKeys)
 
 TEST_F(HrsmoothRun, EmptyNoteGetsTheTagAndItsLineEnd)
 {
-    const SmoothResult r = smooth("2", crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5",
-                                                   "[Note]", "", "[HRData]"}) + samples);
+    const SmoothResult r = smooth(
+        "2", crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5", "[Note]", "", "[HRData]"}) +
+                 samples);
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.output.find("[Note]\r\nFiltered (mode 2): \r\n[HRData]\r\n"), std::string::npos);
 }
@@ -186,7 +247,8 @@ TEST_F(HrsmoothRun, EmptyNoteGetsTheTagAndItsLineEnd)
 // memory it reserved.
 TEST_F(HrsmoothRun, HugeClaimedCountOverATinyFile)
 {
-    const SmoothResult r = smooth("3", hrm_file("Length=9:59:59.9", "Interval=0.00012", {"1", "2"}));
+    const SmoothResult r =
+        smooth("3", hrm_file("Length=9:59:59.9", "Interval=0.00012", {"1", "2"}));
     EXPECT_EQ(r.status, 9);
     EXPECT_EQ(r.console, "Error reading HR data.\r\n");
 }
@@ -195,15 +257,16 @@ TEST_F(HrsmoothRun, HugeClaimedCountOverATinyFile)
 // of one existing file.
 TEST_F(HrsmoothRun, OutputNamingTheInputIsRefused)
 {
-    const std::string input = hrm_file("Length=0:00:30.0", "Interval=5", {"1", "2", "3", "4", "5", "6", "7"});
+    const std::string input =
+        hrm_file("Length=0:00:30.0", "Interval=5", {"1", "2", "3", "4", "5", "6", "7"});
     write_file(dir.path / "ride.hrm", input);
     std::filesystem::create_directory(dir.path / "sub");
     std::filesystem::create_symlink("ride.hrm", dir.path / "link.hrm");
     std::filesystem::create_hard_link(dir.path / "ride.hrm", dir.path / "hard.hrm");
     const std::string absolute = (dir.path / "ride.hrm").string();
-    for (const std::string& out : {std::string("RIDE.HRM"), std::string("ride.hrm"), absolute,
-                                   std::string("./ride.hrm"), std::string("sub/../ride.hrm"),
-                                   std::string("link.hrm"), std::string("hard.hrm")}) {
+    for (const std::string& out :
+         {std::string("RIDE.HRM"), std::string("ride.hrm"), absolute, std::string("./ride.hrm"),
+          std::string("sub/../ride.hrm"), std::string("link.hrm"), std::string("hard.hrm")}) {
         SCOPED_TRACE(out);
         const SmoothResult r = run({"3", "ride.hrm", out});
         EXPECT_EQ(r.status, 2);
@@ -244,8 +307,8 @@ TEST_F(HrsmoothRun, FailedWritesAreReported)
 {
     if (!std::filesystem::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full";
-    write_file(dir.path / "in.hrm", hrm_file("Length=0:00:30.0", "Interval=5",
-                                             {"1", "2", "3", "4", "5", "6", "7"}));
+    write_file(dir.path / "in.hrm",
+               hrm_file("Length=0:00:30.0", "Interval=5", {"1", "2", "3", "4", "5", "6", "7"}));
     SmoothResult r = run({"3", "in.hrm", "/dev/full"});
     EXPECT_EQ(r.status, 10);
     EXPECT_EQ(r.console, "Error writing output file.\r\n");

@@ -15,8 +15,8 @@ std::string crlf_lines(std::initializer_list<std::string> lines)
 std::string hrm_file(const std::string& length_line, const std::string& interval_line,
                      std::initializer_list<std::string> samples)
 {
-    std::string text = crlf_lines({"[Params]", length_line, interval_line, "[Note]", "Easy ride",
-                                   "[HRData]"});
+    std::string text =
+        crlf_lines({"[Params]", length_line, interval_line, "[Note]", "Easy ride", "[HRData]"});
     for (const std::string& s : samples)
         text += s + "\r\n";
     return text;

@@ -32,7 +32,8 @@ protected:
     // hrsmooth MODE in.hrm out.hrm, run in the test's folder; in.hrm must be unchanged afterwards.
     SmoothResult smooth(const std::string& mode, const std::string& input);
     // hrsmooth with the given arguments, run in the test's folder.
-    SmoothResult run(const std::vector<std::string>& args, const std::string& output_name = "out.hrm");
+    SmoothResult run(const std::vector<std::string>& args,
+                     const std::string& output_name = "out.hrm");
 
     TempDir dir;
 };

@@ -7,8 +7,8 @@
 
 namespace {
 
-const std::string ride = hrm_file("Length=0:00:30.0", "Interval=5",
-                                  {"110", "167", "103", "81", "93", "122", "63"});
+const std::string ride =
+    hrm_file("Length=0:00:30.0", "Interval=5", {"110", "167", "103", "81", "93", "122", "63"});
 
 TEST_F(HrsmoothRun, SmoothsTheWholeFileInMode3)
 {
@@ -58,16 +58,18 @@ TEST_F(HrsmoothRun, FailuresWithTheirMessagesAndStatuses)
          "Error reading input file\r\n",
          crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5", "[HRData]", "1"})},
         {"empty input", "", 5, "Error reading input file\r\n", ""},
-        {"interval missing", crlf_lines({"[Params]", "Length=0:00:30.0", "[Note]", "x", "[HRData]"}),
-         6, "Error reading exercise/interval times.\r\n",
-         crlf_lines({"[Params]", "Length=0:00:30.0", "[Note]", "Filtered (mode 3): x", "[HRData]"})},
+        {"interval missing",
+         crlf_lines({"[Params]", "Length=0:00:30.0", "[Note]", "x", "[HRData]"}), 6,
+         "Error reading exercise/interval times.\r\n",
+         crlf_lines(
+             {"[Params]", "Length=0:00:30.0", "[Note]", "Filtered (mode 3): x", "[HRData]"})},
         {"interval before length is not looked for",
          crlf_lines({"[Params]", "Interval=5", "Length=0:00:30.0", "[Note]", "x", "[HRData]"}), 6,
          "Error reading exercise/interval times.\r\n",
          crlf_lines({"[Params]", "Interval=5", "Length=0:00:30.0", "[Note]", "Filtered (mode 3): x",
                      "[HRData]"})},
-        {"no params: length and interval stay zero", crlf_lines({"[Note]", "x", "[HRData]", "1"}), 6,
-         "Error reading exercise/interval times.\r\n",
+        {"no params: length and interval stay zero", crlf_lines({"[Note]", "x", "[HRData]", "1"}),
+         6, "Error reading exercise/interval times.\r\n",
          crlf_lines({"[Note]", "Filtered (mode 3): x", "[HRData]"})},
         {"29.9 seconds at 5 make 6 samples",
          hrm_file("Length=0:00:29.9", "Interval=5", {"1", "2", "3", "4", "5", "6", "7"}), 7,
@@ -83,8 +85,7 @@ TEST_F(HrsmoothRun, FailuresWithTheirMessagesAndStatuses)
          crlf_lines({"[Params]", "Length=9:59:59.9", "Interval=1e-9", "[Note]",
                      "Filtered (mode 3): Easy ride", "[HRData]"})},
         {"a tiny interval makes the count infinite",
-         hrm_file("Length=0:00:30.0", "Interval=1e-320", {"1"}), 8,
-         "Error: not enough memory.\r\n",
+         hrm_file("Length=0:00:30.0", "Interval=1e-320", {"1"}), 8, "Error: not enough memory.\r\n",
          crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=1e-320", "[Note]",
                      "Filtered (mode 3): Easy ride", "[HRData]"})},
         {"six samples where seven are due",
@@ -113,8 +114,8 @@ TEST_F(HrsmoothRun, SmoothedValuesThatOverflowAreRefusedBeforeAnySampleIsWritten
 {
     const std::string max = "1.7976931348623157e308";
     // In mode 3 the rounded products of seven maximal samples add up past the largest double.
-    const SmoothResult r = smooth("3", hrm_file("Length=0:00:30.0", "Interval=5",
-                                                {max, max, max, max, max, max, max}));
+    const SmoothResult r = smooth(
+        "3", hrm_file("Length=0:00:30.0", "Interval=5", {max, max, max, max, max, max, max}));
     EXPECT_EQ(r.status, 9);
     EXPECT_EQ(r.console, "Error reading HR data.\r\n");
     EXPECT_EQ(r.output.find("[HRData]\r\n") + 10, r.output.size());
@@ -158,14 +159,18 @@ TEST_F(HrsmoothRun, EachModeSmoothsTheMiddleSample)
         std::initializer_list<std::string> samples;
         const char* written;
     } cases[] = {
-        {"0", {"71.5", "71.49", "-1.7", "-0.2", "0.5", "-0.5", "1e2"},
+        {"0",
+         {"71.5", "71.49", "-1.7", "-0.2", "0.5", "-0.5", "1e2"},
          "72\r\n71\r\n-1\r\n0\r\n1\r\n0\r\n100\r\n"},
-        {"1", {"100", "100", "100", "120", "100", "100", "100"},
+        {"1",
+         {"100", "100", "100", "120", "100", "100", "100"},
          "100\r\n100\r\n100\r\n110\r\n100\r\n100\r\n100\r\n"},
         {"2", {"0", "0", "90", "90", "90", "0", "0"}, "0\r\n0\r\n90\r\n90\r\n90\r\n0\r\n0\r\n"},
-        {"3", {"110", "167", "103", "81", "93", "122", "63"},
+        {"3",
+         {"110", "167", "103", "81", "93", "122", "63"},
          "110\r\n167\r\n103\r\n101\r\n93\r\n122\r\n63\r\n"},
-        {"4", {"100", "100", "100", "100", "110", "100", "100"},
+        {"4",
+         {"100", "100", "100", "100", "110", "100", "100"},
          "100\r\n100\r\n100\r\n102\r\n110\r\n100\r\n100\r\n"},
         {"5", {"0", "0", "0", "100", "0", "0", "0"}, "0\r\n0\r\n0\r\n30\r\n0\r\n0\r\n0\r\n"},
         {"6", {"100", "0", "0", "0", "0", "0", "100"}, "100\r\n0\r\n0\r\n20\r\n0\r\n0\r\n100\r\n"},
@@ -173,7 +178,8 @@ TEST_F(HrsmoothRun, EachModeSmoothsTheMiddleSample)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("mode ") + c.mode + " on " + *c.samples.begin());
-        const SmoothResult r = smooth(c.mode, hrm_file("Length=0:00:30.0", "Interval=5", c.samples));
+        const SmoothResult r =
+            smooth(c.mode, hrm_file("Length=0:00:30.0", "Interval=5", c.samples));
         EXPECT_EQ(r.status, 0);
         const std::size_t data = r.output.find("[HRData]\r\n") + 10;
         EXPECT_EQ(r.output.substr(data), std::string(c.written) + "\r\n");
@@ -195,12 +201,13 @@ TEST_F(HrsmoothRun, HugeValuesAreWrittenAsExactWholeNumbers)
 // Interior samples use the samples as read, never values already smoothed.
 TEST_F(HrsmoothRun, SmoothsEveryInteriorSampleFromTheSamplesAsRead)
 {
-    const SmoothResult r = smooth("1", hrm_file("Length=0:00:50.0", "Interval=5",
-                                                {"0", "0", "0", "100", "0", "0", "100", "0",
-                                                 "0", "0", "0"}));
+    const SmoothResult r =
+        smooth("1", hrm_file("Length=0:00:50.0", "Interval=5",
+                             {"0", "0", "0", "100", "0", "0", "100", "0", "0", "0", "0"}));
     EXPECT_EQ(r.status, 0);
     const std::size_t data = r.output.find("[HRData]\r\n") + 10;
-    EXPECT_EQ(r.output.substr(data), "0\r\n0\r\n0\r\n50\r\n25\r\n25\r\n50\r\n25\r\n0\r\n0\r\n0\r\n\r\n");
+    EXPECT_EQ(r.output.substr(data),
+              "0\r\n0\r\n0\r\n50\r\n25\r\n25\r\n50\r\n25\r\n0\r\n0\r\n0\r\n\r\n");
 }
 
 // How the samples are laid out does not matter; what follows them is copied as it stands.
@@ -221,14 +228,15 @@ TEST_F(HrsmoothRun, SamplesAreAFlatSequenceOfNumbers)
          "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n bpm\r\n[Laps]\r\n"},
         {"an exponent letter without digits stays unread", "1\n2\n3\n4\n5\n6\n7e+\n",
          "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\ne+\r\n"},
-        {"no d exponents in samples", "1\n2\n3\n4\n5\n6\n7d1\n", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\nd1\r\n"},
+        {"no d exponents in samples", "1\n2\n3\n4\n5\n6\n7d1\n",
+         "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\nd1\r\n"},
         {"signs, fractions and exponents", "+1\n-2\n.5\n4.\n5e0\n6E+0\n70e-1\n",
          "1\r\n-1\r\n1\r\n4\r\n5\r\n6\r\n7\r\n\r\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string header = crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5",
-                                               "[Note]", "x", "[HRData]"});
+        const std::string header =
+            crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5", "[Note]", "x", "[HRData]"});
         const SmoothResult r = smooth("0", header + c.data);
         EXPECT_EQ(r.status, 0);
         EXPECT_EQ(r.output.substr(r.output.find("[HRData]\r\n") + 10), c.written);

@@ -51,17 +51,13 @@ TEST_F(HrsmoothRun, LongSeriesMatchTheSmoothingOfTheirValues)
 {
     const struct Case {
         std::size_t count;
-        std::size_t odd_at;    // where `odd` replaces the walk; count: nowhere
+        std::size_t odd_at;  // where `odd` replaces the walk; count: nowhere
         const char* odd;
         int mode;
     } cases[] = {
-        {7, 7, "", 3},
-        {2054, 2054, "", 7},         // 2048 interior samples
-        {4103, 4103, "", 5},
-        {100000, 100000, "", 3},     // several read blocks
-        {100000, 0, "300", 3},
-        {100000, 50000, "97.5", 6},
-        {100000, 99999, "-4", 2},
+        {7, 7, "", 3},          {2054, 2054, "", 7},      // 2048 interior samples
+        {4103, 4103, "", 5},    {100000, 100000, "", 3},  // several read blocks
+        {100000, 0, "300", 3},  {100000, 50000, "97.5", 6}, {100000, 99999, "-4", 2},
         {4103, 2051, "1e3", 1},
     };
     for (const Case& c : cases) {

@@ -72,11 +72,18 @@ TEST(ReadSamples, SameValuesAndStopWhateverTheBlockSize)
         {"heart rates, CR LF", "72\r\n75\r\n101\r\n99\r\n", 4, true, {72, 75, 101, 99}, "\n"},
         {"every blank", " \t\r\n\v\f7\f\v\n\r\t 8 ", 2, true, {7, 8}, " "},
         {"leading zeros", "007\n0000000000000000000042\n", 2, true, {7, 42}, "\n"},
-        {"15 digits", "999999999999999\n123456789012345 ", 2, true,
-         {999999999999999.0, 123456789012345.0}, " "},
+        {"15 digits",
+         "999999999999999\n123456789012345 ",
+         2,
+         true,
+         {999999999999999.0, 123456789012345.0},
+         " "},
         {"16 and 17 digits, rounded to the nearest double",
-         "9007199254740993\n12345678901234567\n", 2, true,
-         {9007199254740992.0, 12345678901234568.0}, "\n"},
+         "9007199254740993\n12345678901234567\n",
+         2,
+         true,
+         {9007199254740992.0, 12345678901234568.0},
+         "\n"},
         {"a fraction after the digits", "12.5\n3.\n", 2, true, {12.5, 3.0}, "\n"},
         {"an exponent after the digits", "12e2\n5E-1\n", 2, true, {1200.0, 0.5}, "\n"},
         {"an exponent letter without digits stays", "7e\n", 1, true, {7}, "e\n"},
@@ -85,18 +92,27 @@ TEST(ReadSamples, SameValuesAndStopWhateverTheBlockSize)
         {"the last number at the very end", "1\n2\n345", 3, true, {1, 2, 345}, ""},
         {"the input ends first", "1\n2\n", 3, false, {1, 2}, ""},
         {"a word is not a number", "1\nbpm\n", 2, false, {1}, "bpm\n"},
-        {"Ctrl-Z ends the input", "1\n2\x1a" "3\n", 3, false, {1, 2}, ""},
+        {"Ctrl-Z ends the input",
+         "1\n2\x1a"
+         "3\n",
+         3,
+         false,
+         {1, 2},
+         ""},
         {"too large for a double", "1\n1e400\n", 2, false, {1}, "1e400\n"},
         {"extra samples stay", "1 2 3 4\n", 2, true, {1, 2}, " 3 4\n"},
-        {"moved across block boundaries", pad + "123\n" + pad + "45678\n" + pad + "9\n", 3, true,
-         {123, 45678, 9}, "\n"},
+        {"moved across block boundaries",
+         pad + "123\n" + pad + "45678\n" + pad + "9\n",
+         3,
+         true,
+         {123, 45678, 9},
+         "\n"},
     };
     for (const Case& c : cases) {
-        for (std::size_t block : {std::size_t{1}, std::size_t{2}, std::size_t{3}, std::size_t{5},
-                                  std::size_t{8}, std::size_t{15}, std::size_t{16},
-                                  std::size_t{17}, std::size_t{18}, std::size_t{19},
-                                  std::size_t{23}, std::size_t{31}, std::size_t{32},
-                                  std::size_t{1} << 18}) {
+        for (std::size_t block :
+             {std::size_t{1}, std::size_t{2}, std::size_t{3}, std::size_t{5}, std::size_t{8},
+              std::size_t{15}, std::size_t{16}, std::size_t{17}, std::size_t{18}, std::size_t{19},
+              std::size_t{23}, std::size_t{31}, std::size_t{32}, std::size_t{1} << 18}) {
             SCOPED_TRACE(std::string(c.name) + ", block of " + std::to_string(block));
             const ReadResult r = read_through_block(c.text, c.count, block);
             EXPECT_EQ(r.ok, c.ok);

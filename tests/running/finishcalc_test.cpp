@@ -48,8 +48,8 @@ TEST(Finishcalc, UsageNamesTheProgramAsInvoked)
         "./fc 10 6:00\r\n"
         "Example: marathon at 8 mins 5 secs is\r\n"
         "./fc m 8:05\r\n";
-    for (const std::vector<std::string>& args : {std::vector<std::string>{},
-                                                 std::vector<std::string>{"x"}}) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{}, std::vector<std::string>{"x"}}) {
         SCOPED_TRACE(args.size());
         const ProcessResult r = run_process(FINISHCALC_PATH, args, {}, &name);
         EXPECT_EQ(r.status, 1);

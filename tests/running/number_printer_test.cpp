@@ -24,9 +24,9 @@ struct Case {
 void check_cases(const std::vector<Case>& cases)
 {
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "value " << std::hexfloat << c.value << " width "
-                                        << c.conversion.width << " decimals "
-                                        << c.conversion.decimals);
+        SCOPED_TRACE(testing::Message()
+                     << "value " << std::hexfloat << c.value << " width " << c.conversion.width
+                     << " decimals " << c.conversion.decimals);
         EXPECT_EQ(format_fixed(c.value, c.conversion), c.text);
     }
 }
@@ -78,8 +78,8 @@ TEST(NumberPrinter, EighteenthSignificantDigitDecides)
         {9.95, tenths_zero_padded_4, "09.9"},  // 9.94999999999999928945...
         {0.95, tenths_zero_padded_4, "00.9"},  // 0.94999999999999995559...: rounds to ...96
         {2.675, tenths_zero_padded_4, "02.7"},
-        {5.55, tenths_zero_padded_4, "05.5"},  // 5.54999999999999982236...
-        {0.05, tenths_zero_padded_4, "00.1"},  // 0.05000000000000000277...
+        {5.55, tenths_zero_padded_4, "05.5"},                       // 5.54999999999999982236...
+        {0.05, tenths_zero_padded_4, "00.1"},                       // 0.05000000000000000277...
         {123456789012.45, tenths_zero_padded_4, "123456789012.5"},  // ...012.44999999694824
         {1234567890123456.25, tenths_zero_padded_4, "1234567890123456.3"},  // exact 18-digit tie
         {0.49999999999999994, whole_number, "0"},
@@ -104,7 +104,8 @@ TEST(NumberPrinter, CarriesRunThroughNines)
 TEST(NumberPrinter, HugeAndTinyMagnitudes)
 {
     check_cases({
-        {1e300, whole_number, "10000000000000001" + std::string(284, '0')},  // 1.00000000000000005250e300
+        {1e300, whole_number,
+         "10000000000000001" + std::string(284, '0')},  // 1.00000000000000005250e300
         {DBL_MAX, whole_space_padded_2, "17976931348623157" + std::string(292, '0')},
         {-DBL_MAX, tenths_zero_padded_4, "-17976931348623157" + std::string(292, '0') + ".0"},
         {1e23, whole_number, "99999999999999992000000"},  // 99999999999999991611392 exactly
@@ -272,7 +273,8 @@ TEST(NumberPrinter, AgreesWithExactReferenceWhenTheEighteenthDigitIsFive)
         std::string text = std::to_string(1 + rng() % 9) + ".";
         for (int d = 0; d < 16; ++d)
             text += static_cast<char>('0' + rng() % 10);
-        text += "5" + std::to_string(rng() % 1000) + "e" + std::to_string(static_cast<int>(rng() % 40) - 20);
+        text += "5" + std::to_string(rng() % 1000) + "e" +
+                std::to_string(static_cast<int>(rng() % 40) - 20);
         SCOPED_TRACE(text);
         expect_matches_reference(std::strtod(text.c_str(), nullptr));
     }

@@ -49,8 +49,8 @@ TEST(Pacecalc, UsageNamesTheProgramAsInvoked)
         "/opt/pc 10 66:00\r\n"
         "Example: marathon in 3 hours, 7 mins, and 4 secs is\r\n"
         "/opt/pc m 3:07:04\r\n";
-    for (const std::vector<std::string>& args : {std::vector<std::string>{},
-                                                 std::vector<std::string>{"10"}}) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{}, std::vector<std::string>{"10"}}) {
         SCOPED_TRACE(args.size());
         const ProcessResult r = run_process(PACECALC_PATH, args, {}, &name);
         EXPECT_EQ(r.status, 1);
