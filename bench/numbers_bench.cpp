@@ -1,5 +1,6 @@
-// Micro-benchmarks of the number reading (read_number_text, hrsmooth's sample reader) and of
-// the whole-number lines hrsmooth writes.
+// Micro-benchmarks of the number reading (read_number_text, hrsmooth's sample reader), of the
+// whole-number lines hrsmooth writes, and of the calculators' fixed-point printer.
+#include "number_printer.hpp"
 #include "number_text.hpp"
 #include "sample_lines.hpp"
 #include "sample_reader.hpp"
@@ -84,6 +85,22 @@ void format_lines(benchmark::State& state, double first, double step)
 
 BENCHMARK_CAPTURE(format_lines, heart_rates, 60.3, 1.0);
 BENCHMARK_CAPTURE(format_lines, large, -4294967296.5, 1.3e17);
+
+// The calculators' printer: seconds to one decimal as the results show them, and values whose
+// exact expansion is long (a huge number of hours, a tiny fraction).
+void print_fixed(benchmark::State& state, double value, FixedConversion conversion)
+{
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        std::string text = format_fixed(value, conversion);
+        benchmark::DoNotOptimize(text);
+    }
+}
+
+BENCHMARK_CAPTURE(print_fixed, seconds, 56.099999999999994, tenths_zero_padded_4);
+BENCHMARK_CAPTURE(print_fixed, minutes, 211.0, whole_space_padded_2);
+BENCHMARK_CAPTURE(print_fixed, huge_hours, 1.6666666666666666e300, whole_number);
+BENCHMARK_CAPTURE(print_fixed, tiny, 4.9406564584124654e-324, tenths_zero_padded_4);
 
 }  // namespace
 
