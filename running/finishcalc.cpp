@@ -11,10 +11,6 @@
 
 namespace {
 
-constexpr double one_sixtieth = 0.016666666666666666;  // the double just below 1/60
-
-constexpr std::string_view time_too_small = "Time is too small\n";
-constexpr std::string_view too_many_colons = "Time format incorrect: Too many colons\n";
 constexpr std::string_view out_of_range = "Result is out of range\n";
 
 std::string usage_text(const std::string& program)
@@ -70,19 +66,15 @@ int run_finishcalc(int argc, char** argv, std::FILE* console)
         write_crlf(console, distance.message);
         return distance.status;
     }
-    std::string pace = argv[2];  // a copy: it is cut at its colons
-    if (pace.size() < 2) {
-        write_crlf(console, time_too_small);
-        return 4;
-    }
-    const ColonCut colons = cut_at_colons(pace);
-    if (colons.count > 1) {
-        write_crlf(console, too_many_colons);
-        return 4;
-    }
     // No colon: the whole text is seconds. One colon: minutes, then seconds.
-    const double pace_minutes = colons.count == 1 ? piece_value(pace, 0) : 0.0;
-    const double pace_seconds = piece_value(pace, colons.count == 1 ? colons.first + 1 : 0);
+    const TimeArgument pace = read_time_argument(argv[2], 2, 1);
+    if (!pace.refusal.empty()) {
+        write_crlf(console, pace.refusal);
+        return 4;
+    }
+    const bool has_minutes = pace.colons.count == 1;
+    const double pace_minutes = has_minutes ? piece_value(pace.text, 0) : 0.0;
+    const double pace_seconds = piece_value(pace.text, has_minutes ? pace.colons.first + 1 : 0);
     const double total_minutes = (pace_seconds * one_sixtieth + pace_minutes) * distance.miles;
     if (!std::isfinite(total_minutes)) {
         write_crlf(console, out_of_range);

@@ -11,10 +11,6 @@
 
 namespace {
 
-constexpr double one_sixtieth = 0.016666666666666666;  // the double just below 1/60
-
-constexpr std::string_view time_too_small = "Time is too small\n";
-constexpr std::string_view too_many_colons = "Time format incorrect: Too many colons\n";
 constexpr std::string_view out_of_range = "Result is out of range\n";
 
 std::string usage_text(const std::string& program)
@@ -83,17 +79,12 @@ int run_pacecalc(int argc, char** argv, std::FILE* console)
         write_crlf(console, distance.message);
         return distance.status;
     }
-    std::string time = argv[2];  // a copy: it is cut at its colons
-    if (time.size() < 3) {
-        write_crlf(console, time_too_small);
+    const TimeArgument time = read_time_argument(argv[2], 3, 2);
+    if (!time.refusal.empty()) {
+        write_crlf(console, time.refusal);
         return 4;
     }
-    const ColonCut colons = cut_at_colons(time);
-    if (colons.count > 2) {
-        write_crlf(console, too_many_colons);
-        return 4;
-    }
-    const double pace = total_minutes_of(time, colons) / distance.miles;
+    const double pace = total_minutes_of(time.text, time.colons) / distance.miles;
     if (!std::isfinite(pace)) {
         write_crlf(console, out_of_range);
         return 5;

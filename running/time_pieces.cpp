@@ -25,3 +25,16 @@ double piece_value(const std::string& cut_text, int start)
 {
     return text_to_double(std::string_view(cut_text.c_str() + start));
 }
+
+TimeArgument read_time_argument(const char* text, std::size_t min_length, int max_colons)
+{
+    TimeArgument time{text, ColonCut{0, -1, -1}, {}};  // a copy: it is cut in place
+    if (time.text.size() < min_length) {
+        time.refusal = "Time is too small\n";
+        return time;
+    }
+    time.colons = cut_at_colons(time.text);
+    if (time.colons.count > max_colons)
+        time.refusal = "Time format incorrect: Too many colons\n";
+    return time;
+}

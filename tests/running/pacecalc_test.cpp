@@ -1,5 +1,6 @@
 // pacecalc run as a program: console bytes and exit status for every outcome.
 #include "run_process.hpp"
+#include "tool_runs.hpp"
 
 #include <gtest/gtest.h>
 
@@ -8,25 +9,9 @@
 
 namespace {
 
-struct Case {
-    std::vector<std::string> args;
-    int status;
-    std::string output;  // exact bytes, CR LF line ends
-};
+using Case = ToolCase;
 
-void check_runs(const std::vector<Case>& cases)
-{
-    for (const Case& c : cases) {
-        std::string shown;
-        for (const std::string& a : c.args)
-            shown += " [" + a + "]";
-        SCOPED_TRACE("pacecalc" + shown);
-        const ProcessResult r = run_process(PACECALC_PATH, c.args);
-        EXPECT_EQ(r.status, c.status);
-        EXPECT_EQ(r.output, c.output);
-        EXPECT_EQ(r.errors, "");
-    }
-}
+void check_runs(const std::vector<Case>& cases) { check_tool_runs(PACECALC_PATH, cases); }
 
 std::string result(const std::string& pace) { return "\r\nPace is " + pace + " per mile\r\n"; }
 
