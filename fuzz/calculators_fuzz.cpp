@@ -60,6 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         p = stop == end ? end : stop + 1;
     }
     std::vector<char*> argv;
+    argv.reserve(words.size() + 1);
     for (const auto& w : words)
         argv.push_back(w.get());
     argv.push_back(nullptr);

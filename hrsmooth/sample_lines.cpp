@@ -26,8 +26,8 @@ constexpr auto digit_pairs = [] {
 char* put_small_line(std::uint32_t whole, char* to)
 {
     std::uint16_t high, low, crlf;
-    std::memcpy(&high, &digit_pairs[2 * (whole / 100)], 2);
-    std::memcpy(&low, &digit_pairs[2 * (whole % 100)], 2);
+    std::memcpy(&high, &digit_pairs[std::size_t{2} * (whole / 100)], 2);
+    std::memcpy(&low, &digit_pairs[std::size_t{2} * (whole % 100)], 2);
     std::memcpy(&crlf, "\r\n", 2);
     const std::uint32_t digits = 1 + (whole >= 10) + (whole >= 100) + (whole >= 1000);
     std::uint64_t line = high | std::uint64_t{low} << 16 | std::uint64_t{crlf} << 32;

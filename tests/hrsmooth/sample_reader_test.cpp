@@ -144,6 +144,7 @@ TEST(ReadSamples, NumbersCutAnywhereByTheBlock)
 std::vector<double> widening_late()
 {
     std::vector<double> values;
+    values.reserve(1002);
     for (int i = 0; i < 1000; ++i)
         values.push_back((i * 37) % 256);
     values.push_back(300.25);
