@@ -2,8 +2,7 @@
 
 #include "crlf_output.hpp"
 #include "number_printer.hpp"
-#include "read_distance.hpp"
-#include "time_pieces.hpp"
+#include "race_arguments.hpp"
 
 #include <cmath>
 #include <string>
@@ -57,25 +56,15 @@ std::string finish_time_line(double total_minutes)
 
 int run_finishcalc(int argc, char** argv, std::FILE* console)
 {
-    if (argc < 3) {
-        write_crlf(console, usage_text(argc > 0 && argv[0] != nullptr ? argv[0] : ""));
-        return 1;
-    }
-    const DistanceResult distance = read_distance(argv[1]);
-    if (distance.status != 0) {
-        write_crlf(console, distance.message);
-        return distance.status;
-    }
-    // No colon: the whole text is seconds. One colon: minutes, then seconds.
-    const TimeArgument pace = read_time_argument(argv[2], 2, 1);
-    if (!pace.refusal.empty()) {
-        write_crlf(console, pace.refusal);
-        return 4;
-    }
+    // No colon: the whole pace is seconds. One colon: minutes, then seconds.
+    const RaceArguments race = read_race_arguments(argc, argv, console, usage_text, 2, 1);
+    if (race.status != 0)
+        return race.status;
+    const TimeArgument& pace = race.time;
     const bool has_minutes = pace.colons.count == 1;
     const double pace_minutes = has_minutes ? piece_value(pace.text, 0) : 0.0;
     const double pace_seconds = piece_value(pace.text, has_minutes ? pace.colons.first + 1 : 0);
-    const double total_minutes = (pace_seconds * one_sixtieth + pace_minutes) * distance.miles;
+    const double total_minutes = (pace_seconds * one_sixtieth + pace_minutes) * race.miles;
     if (!std::isfinite(total_minutes)) {
         write_crlf(console, out_of_range);
         return 5;

@@ -2,8 +2,7 @@
 
 #include "crlf_output.hpp"
 #include "number_printer.hpp"
-#include "read_distance.hpp"
-#include "time_pieces.hpp"
+#include "race_arguments.hpp"
 
 #include <cmath>
 #include <string>
@@ -70,21 +69,10 @@ std::string pace_line(double pace)
 
 int run_pacecalc(int argc, char** argv, std::FILE* console)
 {
-    if (argc < 3) {
-        write_crlf(console, usage_text(argc > 0 && argv[0] != nullptr ? argv[0] : ""));
-        return 1;
-    }
-    const DistanceResult distance = read_distance(argv[1]);
-    if (distance.status != 0) {
-        write_crlf(console, distance.message);
-        return distance.status;
-    }
-    const TimeArgument time = read_time_argument(argv[2], 3, 2);
-    if (!time.refusal.empty()) {
-        write_crlf(console, time.refusal);
-        return 4;
-    }
-    const double pace = total_minutes_of(time.text, time.colons) / distance.miles;
+    const RaceArguments race = read_race_arguments(argc, argv, console, usage_text, 3, 2);
+    if (race.status != 0)
+        return race.status;
+    const double pace = total_minutes_of(race.time.text, race.time.colons) / race.miles;
     if (!std::isfinite(pace)) {
         write_crlf(console, out_of_range);
         return 5;
