@@ -10,16 +10,10 @@
 
 namespace {
 
-constexpr std::string_view out_of_range = "Result is out of range\n";
-
 std::string usage_text(const std::string& program)
 {
-    return "finishcalc - finish time of a race run at a given pace per mile\n"
-           "Free software, distributed under the MIT license.\n"
-           "Report problems to the hrmtools maintainers.\n"
-           "\n"
-           "Usage: " +
-           program +
+    return "finishcalc - finish time of a race run at a given pace per mile\n" +
+           std::string(banner_tail) + "Usage: " + program +
            " distance pace\n"
            "distance in miles (default, eg, 10 or 10m) or kilometers (eg, 8k)\n"
            "Use just h for half marathon, just m for marathon\n"
@@ -66,7 +60,7 @@ int run_finishcalc(int argc, char** argv, std::FILE* console)
     const double pace_seconds = piece_value(pace.text, has_minutes ? pace.colons.first + 1 : 0);
     const double total_minutes = (pace_seconds * one_sixtieth + pace_minutes) * race.miles;
     if (!std::isfinite(total_minutes)) {
-        write_crlf(console, out_of_range);
+        write_crlf(console, out_of_range_message);
         return 5;
     }
     write_crlf(console, finish_time_line(total_minutes));

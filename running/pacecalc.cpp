@@ -10,16 +10,10 @@
 
 namespace {
 
-constexpr std::string_view out_of_range = "Result is out of range\n";
-
 std::string usage_text(const std::string& program)
 {
-    return "pacecalc - average pace per mile of a race run in a given time\n"
-           "Free software, distributed under the MIT license.\n"
-           "Report problems to the hrmtools maintainers.\n"
-           "\n"
-           "Usage: " +
-           program +
+    return "pacecalc - average pace per mile of a race run in a given time\n" +
+           std::string(banner_tail) + "Usage: " + program +
            " distance total_time\n"
            "distance in miles (default, eg, 10 or 10m) or kilometers (eg, 8k)\n"
            "Use just h for half marathon, just m for marathon\n"
@@ -74,7 +68,7 @@ int run_pacecalc(int argc, char** argv, std::FILE* console)
         return race.status;
     const double pace = total_minutes_of(race.time.text, race.time.colons) / race.miles;
     if (!std::isfinite(pace)) {
-        write_crlf(console, out_of_range);
+        write_crlf(console, out_of_range_message);
         return 5;
     }
     write_crlf(console, pace_line(pace));

@@ -6,6 +6,16 @@
 #include <cstddef>
 #include <cstdio>
 #include <string>
+#include <string_view>
+
+// The two lines that follow each calculator's title line, then the empty line before its usage.
+inline constexpr std::string_view banner_tail =
+    "Free software, distributed under the MIT license.\n"
+    "Report problems to the hrmtools maintainers.\n"
+    "\n";
+
+// Printed, with status 5, when a result is not a finite number.
+inline constexpr std::string_view out_of_range_message = "Result is out of range\n";
 
 // What the first two arguments gave, or the status of a refusal whose message is printed already.
 struct RaceArguments {

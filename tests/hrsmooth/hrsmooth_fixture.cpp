@@ -39,3 +39,16 @@ SmoothResult HrsmoothRun::smooth(const std::string& mode, const std::string& inp
     EXPECT_EQ(read_file(dir.path / "in.hrm"), input) << "the input is never changed";
     return result;
 }
+
+void HrsmoothRun::expect_runs(const std::string& mode, const std::vector<SmoothCase>& cases)
+{
+    for (const SmoothCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SmoothResult r = smooth(mode, c.input);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.console, c.console);
+        // Compared as a whole; a mismatch reports sizes rather than megabytes of bytes.
+        EXPECT_TRUE(r.output == c.output) << "the output differs; " << r.output.size()
+                                          << " bytes where " << c.output.size() << " are due";
+    }
+}

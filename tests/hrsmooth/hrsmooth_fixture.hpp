@@ -24,6 +24,15 @@ std::string crlf_lines(std::initializer_list<std::string> lines);
 std::string hrm_file(const std::string& length_line, const std::string& interval_line,
                      std::initializer_list<std::string> samples);
 
+// One run of a table: the input file's bytes, then what the run must give.
+struct SmoothCase {
+    const char* name;
+    std::string input;
+    int status;
+    std::string console;
+    std::string output;  // the output file's bytes
+};
+
 class HrsmoothRun : public ::testing::Test {
 protected:
     void SetUp() override { dir = make_temp_dir(); }
@@ -31,6 +40,8 @@ protected:
 
     // hrsmooth MODE in.hrm out.hrm, run in the test's folder; in.hrm must be unchanged afterwards.
     SmoothResult smooth(const std::string& mode, const std::string& input);
+    // smooth(mode, input) for every case, checking status, console and output bytes.
+    void expect_runs(const std::string& mode, const std::vector<SmoothCase>& cases);
     // hrsmooth with the given arguments, run in the test's folder.
     SmoothResult run(const std::vector<std::string>& args,
                      const std::string& output_name = "out.hrm");

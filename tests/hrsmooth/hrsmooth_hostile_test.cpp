@@ -97,50 +97,39 @@ TEST_F(HrsmoothRun, GarbageNulsAndHugeRunsOfBytes)
     const std::string noise_with_ctrl_z = garbage(300'000, true);
     const std::string megabyte = std::string(1 << 20, ' ');
     const std::string high_note = "Pulsm\xc3\xa4tning \xff\x80";
-    const struct {
-        const char* name;
-        std::string input;
-        int status;
-        std::string console;
-        std::string output;
-    } cases[] = {
-        {"a file of NUL bytes is copied until it ends", nuls, 5, read_error, nuls},
-        {"NUL bytes where the samples stand", header + nuls, 9, hr_data_error, tagged_header(3)},
-        {"binary garbage is copied line by line until it ends", noise, 5, read_error,
-         copied_as_lines(noise)},
-        {"binary garbage with Ctrl-Z bytes ends at the first", noise_with_ctrl_z, 5, read_error,
-         copied_as_lines(noise_with_ctrl_z)},
-        {"binary garbage where the samples stand", header + "\xff" + noise, 9, hr_data_error,
-         tagged_header(3)},
-        {"binary garbage after the samples is copied", header + samples + noise, 0, "",
-         smoothed(3) + copied_as_lines(noise)},
-        {"bytes above 0x7F in the note are copied",
-         crlf_lines(
-             {"[Params]", "Length=0:00:30.0", "Interval=5", "[Note]", high_note, "[HRData]"}) +
-             samples,
-         0, "",
-         crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5", "[Note]",
-                     "Filtered (mode 3): " + high_note, "[HRData]"}) +
-             samples + "\r\n"},
-        {"a byte above 0x7F right after a sample", header + "100\xb5\r\n" + samples, 9,
-         hr_data_error, tagged_header(3)},
-        {"a sample of a megabyte of zeros before its digits",
-         header + std::string(1 << 20, '0') + "100\r\n" + samples.substr(5), 0, "", smoothed(3)},
-        {"a sample of a megabyte of digits is too large",
-         header + std::string(1 << 20, '9') + "\r\n" + samples, 9, hr_data_error, tagged_header(3)},
-        {"a megabyte of blanks between two samples", header + "100" + megabyte + samples.substr(3),
-         0, "", smoothed(3)},
-        {"a megabyte line after the samples", header + samples + megabyte + "\r\n", 0, "",
-         smoothed(3) + megabyte + "\r\n"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const SmoothResult r = smooth("3", c.input);  // checks that in.hrm is unchanged
-        EXPECT_EQ(r.status, c.status);
-        EXPECT_EQ(r.console, c.console);
-        EXPECT_TRUE(r.output == c.output) << "the output differs; " << r.output.size()
-                                          << " bytes where " << c.output.size() << " are due";
-    }
+    expect_runs("3", {
+                         {"a file of NUL bytes is copied until it ends", nuls, 5, read_error, nuls},
+                         {"NUL bytes where the samples stand", header + nuls, 9, hr_data_error,
+                          tagged_header(3)},
+                         {"binary garbage is copied line by line until it ends", noise, 5,
+                          read_error, copied_as_lines(noise)},
+                         {"binary garbage with Ctrl-Z bytes ends at the first", noise_with_ctrl_z,
+                          5, read_error, copied_as_lines(noise_with_ctrl_z)},
+                         {"binary garbage where the samples stand", header + "\xff" + noise, 9,
+                          hr_data_error, tagged_header(3)},
+                         {"binary garbage after the samples is copied", header + samples + noise, 0,
+                          "", smoothed(3) + copied_as_lines(noise)},
+                         {"bytes above 0x7F in the note are copied",
+                          crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5", "[Note]",
+                                      high_note, "[HRData]"}) +
+                              samples,
+                          0, "",
+                          crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5", "[Note]",
+                                      "Filtered (mode 3): " + high_note, "[HRData]"}) +
+                              samples + "\r\n"},
+                         {"a byte above 0x7F right after a sample",
+                          header + "100\xb5\r\n" + samples, 9, hr_data_error, tagged_header(3)},
+                         {"a sample of a megabyte of zeros before its digits",
+                          header + std::string(1 << 20, '0') + "100\r\n" + samples.substr(5), 0, "",
+                          smoothed(3)},
+                         {"a sample of a megabyte of digits is too large",
+                          header + std::string(1 << 20, '9') + "\r\n" + samples, 9, hr_data_error,
+                          tagged_header(3)},
+                         {"a megabyte of blanks between two samples",
+                          header + "100" + megabyte + samples.substr(3), 0, "", smoothed(3)},
+                         {"a megabyte line after the samples", header + samples + megabyte + "\r\n",
+                          0, "", smoothed(3) + megabyte + "\r\n"},
+                     });
 }
 
 // Samples glued into one run of number characters, "1+1+1...": each read takes one sample, and

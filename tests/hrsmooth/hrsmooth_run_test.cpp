@@ -46,68 +46,59 @@ TEST_F(HrsmoothRun, FailuresWithTheirMessagesAndStatuses)
 {
     const std::string header = "[Params]\r\nLength=0:00:30.0\r\nInterval=5\r\n[Note]\r\n"
                                "Filtered (mode 3): Easy ride\r\n[HRData]\r\n";
-    const struct Case {
-        const char* name;
-        std::string input;
-        int status;
-        std::string console;
-        std::string output;
-    } cases[] = {
-        {"no note: the samples are never reached",
-         crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5", "[HRData]", "1"}), 5,
-         "Error reading input file\r\n",
-         crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5", "[HRData]", "1"})},
-        {"empty input", "", 5, "Error reading input file\r\n", ""},
-        {"interval missing",
-         crlf_lines({"[Params]", "Length=0:00:30.0", "[Note]", "x", "[HRData]"}), 6,
-         "Error reading exercise/interval times.\r\n",
-         crlf_lines(
-             {"[Params]", "Length=0:00:30.0", "[Note]", "Filtered (mode 3): x", "[HRData]"})},
-        {"interval before length is not looked for",
-         crlf_lines({"[Params]", "Interval=5", "Length=0:00:30.0", "[Note]", "x", "[HRData]"}), 6,
-         "Error reading exercise/interval times.\r\n",
-         crlf_lines({"[Params]", "Interval=5", "Length=0:00:30.0", "[Note]", "Filtered (mode 3): x",
-                     "[HRData]"})},
-        {"no params: length and interval stay zero", crlf_lines({"[Note]", "x", "[HRData]", "1"}),
-         6, "Error reading exercise/interval times.\r\n",
-         crlf_lines({"[Note]", "Filtered (mode 3): x", "[HRData]"})},
-        {"29.9 seconds at 5 make 6 samples",
-         hrm_file("Length=0:00:29.9", "Interval=5", {"1", "2", "3", "4", "5", "6", "7"}), 7,
-         "Error: too few data points.\r\n",
-         crlf_lines({"[Params]", "Length=0:00:29.9", "Interval=5", "[Note]",
-                     "Filtered (mode 3): Easy ride", "[HRData]"})},
-        {"negative interval", hrm_file("Length=0:00:30.0", "Interval=-5", {"1"}), 7,
-         "Error: too few data points.\r\n",
-         crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=-5", "[Note]",
-                     "Filtered (mode 3): Easy ride", "[HRData]"})},
-        {"a count beyond 32 bits", hrm_file("Length=9:59:59.9", "Interval=1e-9", {"1"}), 8,
-         "Error: not enough memory.\r\n",
-         crlf_lines({"[Params]", "Length=9:59:59.9", "Interval=1e-9", "[Note]",
-                     "Filtered (mode 3): Easy ride", "[HRData]"})},
-        {"a tiny interval makes the count infinite",
-         hrm_file("Length=0:00:30.0", "Interval=1e-320", {"1"}), 8, "Error: not enough memory.\r\n",
-         crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=1e-320", "[Note]",
-                     "Filtered (mode 3): Easy ride", "[HRData]"})},
-        {"six samples where seven are due",
-         hrm_file("Length=0:00:30.0", "Interval=5", {"1", "2", "3", "4", "5", "6"}), 9,
-         "Error reading HR data.\r\n", header},
-        {"a word among the samples",
-         hrm_file("Length=0:00:30.0", "Interval=5", {"1", "2", "x3", "4", "5", "6", "7"}), 9,
-         "Error reading HR data.\r\n", header},
-        {"text glued to a sample spoils the next read",
-         hrm_file("Length=0:00:30.0", "Interval=5", {"1", "12abc", "3", "4", "5", "6", "7"}), 9,
-         "Error reading HR data.\r\n", header},
-        {"a sample too large for a double",
-         hrm_file("Length=0:00:30.0", "Interval=5", {"1", "1e999", "3", "4", "5", "6", "7"}), 9,
-         "Error reading HR data.\r\n", header},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const SmoothResult r = smooth("3", c.input);
-        EXPECT_EQ(r.status, c.status);
-        EXPECT_EQ(r.console, c.console);
-        EXPECT_EQ(r.output, c.output);
-    }
+    expect_runs(
+        "3",
+        {
+            {"no note: the samples are never reached",
+             crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5", "[HRData]", "1"}), 5,
+             "Error reading input file\r\n",
+             crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=5", "[HRData]", "1"})},
+            {"empty input", "", 5, "Error reading input file\r\n", ""},
+            {"interval missing",
+             crlf_lines({"[Params]", "Length=0:00:30.0", "[Note]", "x", "[HRData]"}), 6,
+             "Error reading exercise/interval times.\r\n",
+             crlf_lines(
+                 {"[Params]", "Length=0:00:30.0", "[Note]", "Filtered (mode 3): x", "[HRData]"})},
+            {"interval before length is not looked for",
+             crlf_lines({"[Params]", "Interval=5", "Length=0:00:30.0", "[Note]", "x", "[HRData]"}),
+             6, "Error reading exercise/interval times.\r\n",
+             crlf_lines({"[Params]", "Interval=5", "Length=0:00:30.0", "[Note]",
+                         "Filtered (mode 3): x", "[HRData]"})},
+            {"no params: length and interval stay zero",
+             crlf_lines({"[Note]", "x", "[HRData]", "1"}), 6,
+             "Error reading exercise/interval times.\r\n",
+             crlf_lines({"[Note]", "Filtered (mode 3): x", "[HRData]"})},
+            {"29.9 seconds at 5 make 6 samples",
+             hrm_file("Length=0:00:29.9", "Interval=5", {"1", "2", "3", "4", "5", "6", "7"}), 7,
+             "Error: too few data points.\r\n",
+             crlf_lines({"[Params]", "Length=0:00:29.9", "Interval=5", "[Note]",
+                         "Filtered (mode 3): Easy ride", "[HRData]"})},
+            {"negative interval", hrm_file("Length=0:00:30.0", "Interval=-5", {"1"}), 7,
+             "Error: too few data points.\r\n",
+             crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=-5", "[Note]",
+                         "Filtered (mode 3): Easy ride", "[HRData]"})},
+            {"a count beyond 32 bits", hrm_file("Length=9:59:59.9", "Interval=1e-9", {"1"}), 8,
+             "Error: not enough memory.\r\n",
+             crlf_lines({"[Params]", "Length=9:59:59.9", "Interval=1e-9", "[Note]",
+                         "Filtered (mode 3): Easy ride", "[HRData]"})},
+            {"a tiny interval makes the count infinite",
+             hrm_file("Length=0:00:30.0", "Interval=1e-320", {"1"}), 8,
+             "Error: not enough memory.\r\n",
+             crlf_lines({"[Params]", "Length=0:00:30.0", "Interval=1e-320", "[Note]",
+                         "Filtered (mode 3): Easy ride", "[HRData]"})},
+            {"six samples where seven are due",
+             hrm_file("Length=0:00:30.0", "Interval=5", {"1", "2", "3", "4", "5", "6"}), 9,
+             "Error reading HR data.\r\n", header},
+            {"a word among the samples",
+             hrm_file("Length=0:00:30.0", "Interval=5", {"1", "2", "x3", "4", "5", "6", "7"}), 9,
+             "Error reading HR data.\r\n", header},
+            {"text glued to a sample spoils the next read",
+             hrm_file("Length=0:00:30.0", "Interval=5", {"1", "12abc", "3", "4", "5", "6", "7"}), 9,
+             "Error reading HR data.\r\n", header},
+            {"a sample too large for a double",
+             hrm_file("Length=0:00:30.0", "Interval=5", {"1", "1e999", "3", "4", "5", "6", "7"}), 9,
+             "Error reading HR data.\r\n", header},
+        });
 }
 
 TEST_F(HrsmoothRun, SmoothedValuesThatOverflowAreRefusedBeforeAnySampleIsWritten)
